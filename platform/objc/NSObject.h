@@ -1,0 +1,59 @@
+#pragma once
+
+#include "objc/Runtime.h"
+
+#include <memory>
+
+// Declares a class to the runtime: its name and its superclass. Put it first in the class body.
+#define OBJC_CLASS(Self, Super)                                                                              \
+public:                                                                                                      \
+    using super = Super;                                                                                     \
+    static Class staticClass()                                                                               \
+    {                                                                                                        \
+        static const Class cls = objc::Runtime::defineClass(#Self, Super::staticClass());                    \
+        return cls;                                                                                          \
+    }                                                                                                        \
+    Class objcClass() const override                                                                         \
+    {                                                                                                        \
+        return staticClass();                                                                                \
+    }                                                                                                        \
+                                                                                                             \
+private:
+
+// The root of every runtime object. Objects are always owned through std::shared_ptr.
+class NSObject : public std::enable_shared_from_this<NSObject> {
+public:
+    NSObject() = default;
+    NSObject(const NSObject&) = delete;
+    NSObject& operator=(const NSObject&) = delete;
+    virtual ~NSObject() = default;
+
+    static Class staticClass();
+    virtual Class objcClass() const { return staticClass(); }
+
+    const std::string& className() const { return objcClass()->name(); }
+    bool isKindOfClass(Class cls) const { return objcClass()->isSubclassOf(cls); }
+    bool isMemberOfClass(Class cls) const { return objcClass() == cls; }
+    bool respondsToSelector(SEL selector) const { return objcClass()->respondsToSelector(selector); }
+};
+
+namespace objc {
+
+// A strong reference to an object known only by its raw receiver pointer.
+inline std::shared_ptr<NSObject> retain(id object)
+{
+    return object ? object->shared_from_this() : nullptr;
+}
+
+template <class T> std::shared_ptr<T> retain(T* object)
+{
+    return object ? std::static_pointer_cast<T>(object->shared_from_this()) : nullptr;
+}
+
+// The object as T, or nothing when it is not one.
+template <class T, class U> std::shared_ptr<T> cast(const std::shared_ptr<U>& object)
+{
+    return std::dynamic_pointer_cast<T>(object);
+}
+
+} // namespace objc
