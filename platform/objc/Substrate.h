@@ -1,6 +1,7 @@
 #pragma once
 
 #include "objc/Class.h"
+#include "objc/HookRecord.h"
 
 // The hooking framework's one call. Replaces the implementation of `selector` on `cls` (the
 // class's own table; an inherited implementation is overridden for this class and its
@@ -19,4 +20,5 @@ void MSHookMessageEx(Class cls, SEL selector, objc::IMP<R, A...> replacement, ob
     if (previous)
         *previous = before;
     cls->addMethod(selector, replacement);
+    objc::recordInstalledHook(cls, selector);
 }

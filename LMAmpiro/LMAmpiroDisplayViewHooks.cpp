@@ -1,0 +1,13 @@
+#include "hooks/LumoraLibrary.h"
+#include "overlays/RootWindowCapture.h"
+
+class LMAmpiroDisplayView;
+
+namespace lumora {
+
+void initialiseLMAmpiroDisplayView()
+{
+    RootWindowCapture<LMAmpiroDisplayView>::install("LMAmpiro/LMAmpiroDisplayView", 793);
+}
+
+} // namespace lumora

@@ -1,0 +1,13 @@
+#include "hooks/LumoraLibrary.h"
+#include "overlays/RootWindowCapture.h"
+
+class LMSingleEventDisplayView;
+
+namespace lumora {
+
+void initialiseLMSingleEventDisplayView()
+{
+    RootWindowCapture<LMSingleEventDisplayView>::install("LMKalendoMissiva/LMSingleEventDisplayView", 135);
+}
+
+} // namespace lumora

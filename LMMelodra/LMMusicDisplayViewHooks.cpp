@@ -1,0 +1,13 @@
+#include "hooks/LumoraLibrary.h"
+#include "overlays/RootWindowCapture.h"
+
+class LMMusicDisplayView;
+
+namespace lumora {
+
+void initialiseLMMusicDisplayView()
+{
+    RootWindowCapture<LMMusicDisplayView>::install("LMMelodra/LMMusicDisplayView", 306);
+}
+
+} // namespace lumora

@@ -1,0 +1,10 @@
+#include "hooks/LMSystemVersion.h"
+
+#include "foundation/NSString.h"
+#include "uikit/UIDevice.h"
+
+bool LMSystemVersion::isAtLeast(const char* version)
+{
+    NSString systemVersion(UIDevice::currentDevice()->systemVersion());
+    return systemVersion.compare(version, NSNumericSearch) != NSOrderedAscending;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace foundation {
+
+// The device's disk: a folder of the host machine, chosen by whoever boots the device (tests
+// use a temporary folder), under which the platform's absolute paths live. Nothing is read or
+// written outside it: a path that is not absolute, that climbs above "/" with "..", or that
+// reaches outside the folder through a symbolic link resolves to nothing. With no folder
+// chosen there is no disk at all. The disk outlives simulated processes, as a device's does.
+class DeviceFileSystem {
+public:
+    static void setRoot(std::filesystem::path);
+    static std::filesystem::path root();
+
+    // The host path of a device path ("/private/var/mobile/..."), or nothing.
+    static std::optional<std::filesystem::path> resolve(std::string_view devicePath);
+
+    // The file's bytes; nothing when it is missing, unreadable or larger than maximumSize.
+    static std::optional<std::vector<std::uint8_t>> readFile(
+        std::string_view devicePath, std::size_t maximumSize = std::numeric_limits<std::size_t>::max());
+    // Replaces the file; its folder must exist.
+    static bool writeFile(std::string_view devicePath, std::span<const std::uint8_t> bytes, bool atomically);
+};
+
+} // namespace foundation

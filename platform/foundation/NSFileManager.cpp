@@ -1,0 +1,57 @@
+#include "foundation/NSFileManager.h"
+
+#include "foundation/DeviceFileSystem.h"
+#include "foundation/NSData.h"
+
+namespace fs = std::filesystem;
+using foundation::DeviceFileSystem;
+
+std::shared_ptr<NSFileManager> NSFileManager::defaultManager()
+{
+    static const auto manager = std::make_shared<NSFileManager>();
+    return manager;
+}
+
+bool NSFileManager::fileExistsAtPath(std::string_view path, bool* isDirectory) const
+{
+    auto resolved = DeviceFileSystem::resolve(path);
+    std::error_code error;
+    if (!resolved || !fs::exists(*resolved, error))
+        return false;
+    if (isDirectory)
+        *isDirectory = fs::is_directory(*resolved, error);
+    return true;
+}
+
+std::shared_ptr<NSData> NSFileManager::contentsAtPath(std::string_view path) const
+{
+    return NSData::dataWithContentsOfFile(path);
+}
+
+bool NSFileManager::createFileAtPath(std::string_view path, const NSData* contents) const
+{
+    static const NSData empty;
+    return (contents ? *contents : empty).writeToFile(path, true);
+}
+
+bool NSFileManager::createDirectoryAtPath(std::string_view path, bool withIntermediateDirectories) const
+{
+    auto resolved = DeviceFileSystem::resolve(path);
+    if (!resolved)
+        return false;
+    std::error_code error;
+    if (withIntermediateDirectories) {
+        fs::create_directories(*resolved, error);
+        return !error && fs::is_directory(*resolved, error);
+    }
+    return fs::create_directory(*resolved, error) && !error;
+}
+
+bool NSFileManager::removeItemAtPath(std::string_view path) const
+{
+    auto resolved = DeviceFileSystem::resolve(path);
+    if (!resolved || *resolved == fs::weakly_canonical(DeviceFileSystem::root()))
+        return false;
+    std::error_code error;
+    return fs::remove_all(*resolved, error) > 0 && !error;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "foundation/NSObjCRuntime.h"
+
+#include <memory>
+
+class NSObject;
+
+namespace foundation {
+
+// The scalar conversions that text and numbers both answer, so a caller can convert whatever
+// object a property list handed back without asking which kind it is.
+class ScalarValue {
+public:
+    virtual ~ScalarValue() = default;
+
+    virtual bool boolValue() const = 0;
+    virtual int intValue() const = 0;
+    virtual NSInteger integerValue() const = 0;
+    virtual float floatValue() const = 0;
+    virtual double doubleValue() const = 0;
+
+    // The object's conversions, or nothing when it is no scalar (an array, a dictionary, data).
+    static const ScalarValue* of(const std::shared_ptr<NSObject>&);
+};
+
+} // namespace foundation

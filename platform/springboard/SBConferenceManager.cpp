@@ -1,0 +1,12 @@
+#include "springboard/SBConferenceManager.h"
+
+#include "springboard/RuntimeRegistration.h"
+
+namespace springboard {
+
+void SBConferenceManager::registerMethods(Class cls)
+{
+    registerSharedInstance<SBConferenceManager>(cls);
+}
+
+} // namespace springboard

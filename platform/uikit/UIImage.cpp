@@ -1,0 +1,95 @@
+#include "uikit/UIImage.h"
+
+#include "foundation/DeviceFileSystem.h"
+#include "uikit/PNGFile.h"
+#include "uikit/UIScreen.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+// Resource files are small; anything larger is not one.
+constexpr size_t maximumFileSize = 64 * 1024 * 1024;
+
+struct PathParts {
+    std::string_view folder; // with its trailing slash
+    std::string_view stem; // without the scale suffix
+    int scale; // 0 when the name has no suffix
+    std::string_view extension; // with its dot
+};
+
+PathParts splitPath(std::string_view path)
+{
+    PathParts parts {};
+    size_t slash = path.rfind('/');
+    size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    parts.folder = path.substr(0, nameStart);
+    std::string_view name = path.substr(nameStart);
+    size_t dot = name.rfind('.');
+    if (dot != std::string_view::npos && dot > 0) {
+        parts.extension = name.substr(dot);
+        name = name.substr(0, dot);
+    }
+    if (name.size() > 3 && name[name.size() - 3] == '@' && name.back() == 'x' && name[name.size() - 2] >= '1'
+        && name[name.size() - 2] <= '9') {
+        parts.scale = name[name.size() - 2] - '0';
+        name.remove_suffix(3);
+    }
+    parts.stem = name;
+    return parts;
+}
+
+std::shared_ptr<UIImage> readImage(const std::string& devicePath, CGFloat scale, std::string name)
+{
+    auto bytes = foundation::DeviceFileSystem::readFile(devicePath, maximumFileSize);
+    if (!bytes)
+        return nullptr;
+    auto bitmap = PNGFile::decode(*bytes);
+    if (!bitmap)
+        return nullptr;
+    return UIImage::imageWithBitmap(std::move(*bitmap), scale, std::move(name));
+}
+
+} // namespace
+
+UIImage::UIImage(Bitmap bitmap, CGFloat scale, std::string name)
+    : m_bitmap(std::move(bitmap))
+    , m_scale(scale > 0 ? scale : 1)
+    , m_name(std::move(name))
+{
+    if (m_bitmap.rgba.size() != size_t(m_bitmap.width) * m_bitmap.height * 4)
+        throw std::invalid_argument("image pixels do not match its size");
+}
+
+std::shared_ptr<UIImage> UIImage::imageWithBitmap(Bitmap bitmap, CGFloat scale, std::string name)
+{
+    return std::make_shared<UIImage>(std::move(bitmap), scale, std::move(name));
+}
+
+std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(std::string_view devicePath)
+{
+    auto parts = splitPath(devicePath);
+    auto name = resourceNameForPath(devicePath);
+    if (parts.scale)
+        return readImage(std::string(devicePath), parts.scale, std::move(name));
+    int screenScale = static_cast<int>(std::lround(UIScreen::mainScreen()->scale()));
+    if (screenScale > 1) {
+        std::string variant = std::string(parts.folder) + std::string(parts.stem) + "@"
+            + std::to_string(screenScale) + "x" + std::string(parts.extension);
+        if (auto image = readImage(variant, screenScale, name))
+            return image;
+    }
+    return readImage(std::string(devicePath), 1, std::move(name));
+}
+
+std::string UIImage::resourceNameForPath(std::string_view devicePath)
+{
+    auto parts = splitPath(devicePath);
+    std::string_view folder = parts.folder;
+    constexpr std::string_view bundleMark = ".bundle/";
+    size_t bundle = folder.rfind(bundleMark);
+    folder
+        = bundle == std::string_view::npos ? std::string_view {} : folder.substr(bundle + bundleMark.size());
+    return std::string(folder) + std::string(parts.stem);
+}

@@ -1,0 +1,190 @@
+#include "uikit/UILabel.h"
+
+#include "uikit/NSMutableAttributedString.h"
+#include "uikit/TextMetrics.h"
+#include "uikit/UIFont.h"
+#include "uikit/ViewDump.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+constexpr CGFloat widthTolerance = 1e-6;
+// Halving the interval this often brings the factor within a thousandth of the best one.
+constexpr int searchSteps = 10;
+
+// Without the empty lines a final line feed leaves, which show nothing.
+size_t visibleLineCount(const TextLayout& layout)
+{
+    size_t count = layout.lines.size();
+    while (count > 0 && layout.lines[count - 1].width <= 0)
+        --count;
+    return count;
+}
+
+} // namespace
+
+UILabel::UILabel(CGRect frame)
+    : UIView(frame)
+    , m_font(UIFont::systemFontOfSize(17))
+    , m_textColor(UIColor::blackColor())
+{
+    setUserInteractionEnabled(false);
+}
+
+std::string UILabel::text() const
+{
+    return m_attributedText ? m_attributedText->string() : std::string();
+}
+
+void UILabel::setText(std::string_view text)
+{
+    m_attributedText = NSAttributedString::create(text, { .font = m_font, .foregroundColor = m_textColor });
+    m_isAttributed = false;
+    textChanged();
+}
+
+void UILabel::setAttributedText(const std::shared_ptr<NSAttributedString>& text)
+{
+    m_attributedText = text ? text->copy() : nullptr;
+    m_isAttributed = text != nullptr;
+    textChanged();
+}
+
+void UILabel::setFont(std::shared_ptr<UIFont> font)
+{
+    m_font = font ? std::move(font) : UIFont::systemFontOfSize(17);
+    if (m_attributedText) {
+        auto text = m_attributedText->mutableCopy();
+        text->addAttributes({ .font = m_font }, NSMakeRange(0, text->length()));
+        m_attributedText = text;
+    }
+    textChanged();
+}
+
+void UILabel::setTextColor(std::shared_ptr<UIColor> color)
+{
+    m_textColor = color ? std::move(color) : UIColor::blackColor();
+    if (m_attributedText) {
+        auto text = m_attributedText->mutableCopy();
+        text->addAttributes({ .foregroundColor = m_textColor }, NSMakeRange(0, text->length()));
+        m_attributedText = text;
+    }
+}
+
+void UILabel::setNumberOfLines(NSInteger lines)
+{
+    m_numberOfLines = std::max<NSInteger>(0, lines);
+    textChanged();
+}
+
+void UILabel::setTextAlignment(NSInteger alignment)
+{
+    // The platform's justified and natural alignments read as left here.
+    bool known = alignment == NSTextAlignmentCenter || alignment == NSTextAlignmentRight;
+    m_textAlignment = known ? static_cast<NSTextAlignment>(alignment) : NSTextAlignmentLeft;
+}
+
+void UILabel::setAdjustsFontSizeToFitWidth(bool adjusts)
+{
+    m_adjustsFontSizeToFitWidth = adjusts;
+    textChanged();
+}
+
+void UILabel::setMinimumScaleFactor(CGFloat factor)
+{
+    m_minimumScaleFactor = std::clamp(factor, 0.0, 1.0);
+    textChanged();
+}
+
+void UILabel::textChanged()
+{
+    m_scaleCache.reset();
+    setNeedsLayout();
+}
+
+std::shared_ptr<NSAttributedString> UILabel::displayedText() const
+{
+    auto result = NSMutableAttributedString::create();
+    if (!m_attributedText)
+        return result;
+    for (auto& run : m_attributedText->runs()) {
+        NSTextAttributes attributes = run.attributes;
+        if (!attributes.font)
+            attributes.font = m_font;
+        if (!attributes.foregroundColor)
+            attributes.foregroundColor = m_textColor;
+        result->appendAttributedString(NSAttributedString(run.text, std::move(attributes)));
+    }
+    return result;
+}
+
+bool UILabel::fits(const NSAttributedString& text, CGFloat scale, size_t paragraphs) const
+{
+    auto& metrics = TextMetrics::current();
+    CGFloat width = bounds().size.width + widthTolerance;
+    if (m_numberOfLines == 1) {
+        auto layout = metrics.layout(text, scale, 0);
+        return layout.lines.empty() || layout.lines.front().width <= width;
+    }
+    auto layout = metrics.layout(text, scale, bounds().size.width);
+    size_t count = visibleLineCount(layout);
+    for (size_t i = 0; i < count; ++i) {
+        if (layout.lines[i].width > width)
+            return false;
+    }
+    return m_numberOfLines == 0 || count <= std::max<size_t>(m_numberOfLines, paragraphs);
+}
+
+CGFloat UILabel::computeFontScale() const
+{
+    auto text = displayedText();
+    // Line feeds make lines that no shrinking removes.
+    size_t paragraphs = visibleLineCount(TextMetrics::current().layout(*text, 1, 0));
+    if (fits(*text, 1, paragraphs))
+        return 1;
+    CGFloat low = m_minimumScaleFactor > 0 ? m_minimumScaleFactor : defaultMinimumScaleFactor;
+    if (!fits(*text, low, paragraphs))
+        return low;
+    CGFloat high = 1;
+    for (int step = 0; step < searchSteps; ++step) {
+        CGFloat middle = (low + high) / 2;
+        (fits(*text, middle, paragraphs) ? low : high) = middle;
+    }
+    return low;
+}
+
+CGFloat UILabel::fontScale() const
+{
+    CGFloat width = bounds().size.width;
+    if (!m_adjustsFontSizeToFitWidth || !m_attributedText || !m_attributedText->length() || width <= 0)
+        return 1;
+    unsigned generation = TextMetrics::generation();
+    if (!m_scaleCache || m_scaleCache->width != width || m_scaleCache->metricsGeneration != generation)
+        m_scaleCache = ScaleCache { computeFontScale(), width, generation };
+    return m_scaleCache->scale;
+}
+
+std::shared_ptr<UIFont> UILabel::effectiveFont() const
+{
+    CGFloat scale = fontScale();
+    return scale == 1 ? m_font : m_font->fontWithSize(m_font->pointSize() * scale);
+}
+
+void UILabel::dumpProperties(nlohmann::ordered_json& entry) const
+{
+    super::dumpProperties(entry);
+    entry["text"] = text();
+    entry["font"] = ViewDump::font(m_font);
+    entry["textColor"] = ViewDump::color(m_textColor);
+    entry["textAlignment"] = m_textAlignment;
+    entry["numberOfLines"] = m_numberOfLines;
+    entry["adjustsFontSizeToFitWidth"] = m_adjustsFontSizeToFitWidth;
+    if (m_minimumScaleFactor > 0)
+        entry["minimumScaleFactor"] = ViewDump::number(m_minimumScaleFactor);
+    if (m_adjustsFontSizeToFitWidth)
+        entry["fontScale"] = ViewDump::number(fontScale());
+    if (m_isAttributed)
+        entry["runs"] = ViewDump::attributedString(*displayedText());
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "objc/NSObject.h"
+
+class UIResponder : public NSObject {
+    OBJC_CLASS(UIResponder, NSObject)
+};

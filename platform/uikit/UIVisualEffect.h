@@ -1,0 +1,7 @@
+#pragma once
+
+#include "objc/NSObject.h"
+
+class UIVisualEffect : public NSObject {
+    OBJC_CLASS(UIVisualEffect, NSObject)
+};

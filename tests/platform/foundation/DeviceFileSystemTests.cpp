@@ -1,0 +1,148 @@
+// Not yet tested: atomic writes racing a reader.
+#include "foundation/DeviceFileSystem.h"
+#include "foundation/NSBundle.h"
+#include "foundation/NSData.h"
+#include "foundation/NSFileManager.h"
+#include "foundation/NSString.h"
+#include "support/TemporaryDeviceRoot.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+using foundation::DeviceFileSystem;
+
+namespace {
+
+const char* const preferencePath = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
+const char* const bundlePath = "/Library/Application Support/Lumora/LumoraBundle.bundle";
+
+class DeviceFileSystemTest : public testing::Test {
+protected:
+    TemporaryDeviceRoot m_device;
+    TemporaryDeviceRoot& device() { return m_device; }
+};
+
+NSData dataOf(std::string_view text)
+{
+    return NSData(std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+std::string contents(const std::shared_ptr<NSData>& data)
+{
+    return data ? std::string(data->bytes().begin(), data->bytes().end()) : "<nothing>";
+}
+
+} // namespace
+
+TEST_F(DeviceFileSystemTest, PlatformPathsLiveUnderTheDeviceRoot)
+{
+    device().write(preferencePath, "prefs");
+    EXPECT_EQ(DeviceFileSystem::resolve(preferencePath), fs::canonical(device().hostPath(preferencePath)));
+    EXPECT_EQ(contents(NSFileManager::defaultManager()->contentsAtPath(preferencePath)), "prefs");
+    EXPECT_EQ(
+        contents(NSFileManager::defaultManager()->contentsAtPath("/private/var/../var/mobile/./Library/"
+                                                                 "Preferences/com.Orbelin.Lumora.plist")),
+        "prefs");
+}
+
+TEST_F(DeviceFileSystemTest, NothingOutsideTheRootIsReachable)
+{
+    auto outside = device().path().parent_path() / (device().path().filename().string() + "-outside");
+    std::ofstream(outside) << "secret";
+    auto escape = "/../" + outside.filename().string();
+    fs::create_directories(device().hostPath("/private"));
+    fs::create_symlink(device().path().parent_path(), device().hostPath("/private/up"));
+    fs::create_symlink(outside.string() + "-missing", device().hostPath("/private/dangling"));
+
+    const std::string refused[] = {
+        escape,
+        "/private/../../" + outside.filename().string(),
+        "/private/up/" + outside.filename().string(),
+        "/private/dangling",
+        "relative/path",
+        "",
+    };
+    auto manager = NSFileManager::defaultManager();
+    for (const auto& path : refused) {
+        EXPECT_EQ(DeviceFileSystem::resolve(path), std::nullopt) << path;
+        EXPECT_FALSE(manager->fileExistsAtPath(path)) << path;
+        EXPECT_EQ(manager->contentsAtPath(path), nullptr) << path;
+        EXPECT_FALSE(dataOf("x").writeToFile(path, true)) << path;
+    }
+    EXPECT_EQ(contents(NSData::dataWithContentsOfFile(outside.string())), "<nothing>");
+    EXPECT_FALSE(manager->removeItemAtPath("/"));
+    EXPECT_TRUE(fs::exists(device().path()));
+    std::ifstream stillThere(outside);
+    std::string text;
+    stillThere >> text;
+    EXPECT_EQ(text, "secret");
+    fs::remove(outside);
+}
+
+TEST_F(DeviceFileSystemTest, LinksThatStayInsideTheRootAreFollowed)
+{
+    device().write("/var/mobile/file.txt", "inside");
+    fs::create_directories(device().hostPath("/private"));
+    fs::create_symlink("../var", device().hostPath("/private/var"));
+    EXPECT_EQ(NSString::stringWithContentsOfFile("/private/var/mobile/file.txt")->UTF8String(), "inside");
+}
+
+TEST(DeviceFileSystem, WithoutARootThereIsNoDisk)
+{
+    DeviceFileSystem::setRoot({});
+    EXPECT_EQ(DeviceFileSystem::resolve("/private"), std::nullopt);
+    EXPECT_EQ(NSData::dataWithContentsOfFile("/etc/hostname"), nullptr);
+}
+
+TEST_F(DeviceFileSystemTest, FileManagerCreatesWritesAndRemoves)
+{
+    auto manager = NSFileManager::defaultManager();
+    EXPECT_FALSE(manager->createFileAtPath("/a/b/file", nullptr)) << "the folder must exist";
+    EXPECT_FALSE(manager->createDirectoryAtPath("/a/b", false));
+    EXPECT_TRUE(manager->createDirectoryAtPath("/a/b", true));
+    auto data = dataOf("hello");
+    EXPECT_TRUE(manager->createFileAtPath("/a/b/file", &data));
+    bool isDirectory = true;
+    EXPECT_TRUE(manager->fileExistsAtPath("/a/b/file", &isDirectory));
+    EXPECT_FALSE(isDirectory);
+    EXPECT_TRUE(manager->fileExistsAtPath("/a/b", &isDirectory));
+    EXPECT_TRUE(isDirectory);
+    EXPECT_EQ(contents(manager->contentsAtPath("/a/b/file")), "hello");
+    EXPECT_TRUE(dataOf("bye").writeToFile("/a/b/file", false));
+    EXPECT_EQ(contents(manager->contentsAtPath("/a/b/file")), "bye");
+    EXPECT_TRUE(manager->removeItemAtPath("/a"));
+    EXPECT_FALSE(manager->fileExistsAtPath("/a/b/file"));
+    EXPECT_FALSE(manager->removeItemAtPath("/a"));
+}
+
+TEST_F(DeviceFileSystemTest, TextFilesMustBeUTF8)
+{
+    device().write("/good.txt", "caf\xC3\xA9\n");
+    device().write("/bad.txt", "caf\xE9");
+    device().write("/overlong.txt", "\xC0\xAF");
+    EXPECT_EQ(NSString::stringWithContentsOfFile("/good.txt")->UTF8String(), "caf\xC3\xA9\n");
+    EXPECT_EQ(NSString::stringWithContentsOfFile("/bad.txt"), nullptr);
+    EXPECT_EQ(NSString::stringWithContentsOfFile("/overlong.txt"), nullptr);
+    EXPECT_EQ(NSString::stringWithContentsOfFile("/missing.txt"), nullptr);
+}
+
+TEST_F(DeviceFileSystemTest, BundlesFindTheirResourcesByNameAndType)
+{
+    EXPECT_EQ(NSBundle::initWithPath(bundlePath), nullptr);
+    device().write(std::string(bundlePath) + "/Weather.png", "png");
+    device().write(std::string(bundlePath) + "/Battery/Battery10.png", "png");
+    device().write(std::string(bundlePath) + "/README", "text");
+    auto bundle = NSBundle::initWithPath(std::string(bundlePath) + "/");
+    ASSERT_NE(bundle, nullptr);
+    EXPECT_EQ(bundle->bundlePath(), bundlePath);
+    EXPECT_EQ(bundle->pathForResource("Weather", "png"), std::string(bundlePath) + "/Weather.png");
+    EXPECT_EQ(bundle->pathForResource("Battery/Battery10", "png"),
+        std::string(bundlePath) + "/Battery/Battery10.png");
+    EXPECT_EQ(bundle->pathForResource("README", ""), std::string(bundlePath) + "/README");
+    EXPECT_EQ(bundle->pathForResource("Missing", "png"), "");
+    EXPECT_EQ(bundle->pathForResource("Battery", ""), "") << "a folder is no resource";
+    EXPECT_EQ(bundle->pathForResource("", "png"), "");
+    EXPECT_EQ(NSBundle::initWithPath(std::string(bundlePath) + "/Weather.png"), nullptr);
+}

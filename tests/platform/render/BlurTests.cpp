@@ -1,0 +1,91 @@
+#include "render/BlurFilter.h"
+#include "render/Picture.h"
+#include "render/ViewRenderer.h"
+#include "uikit/UIBlurEffect.h"
+#include "uikit/UIView.h"
+#include "uikit/UIVisualEffectView.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+
+using render::BlurFilter;
+using render::Picture;
+
+namespace {
+
+void fill(Picture& picture, uint32_t argb)
+{
+    auto* data = cairo_image_surface_get_data(picture.surface());
+    int stride = cairo_image_surface_get_stride(picture.surface());
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            reinterpret_cast<uint32_t*>(data + y * stride)[x] = argb;
+    }
+    cairo_surface_mark_dirty(picture.surface());
+}
+
+int channel(uint32_t pixel, int shift)
+{
+    return static_cast<int>((pixel >> shift) & 0xff);
+}
+
+} // namespace
+
+TEST(Blur, KeepsAnEvenColourEvenUpToTheEdges)
+{
+    Picture picture(24, 9);
+    fill(picture, 0x80402010);
+    BlurFilter::blur(picture.surface(), 4);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_EQ(picture.pixel(x, y), 0x80402010u) << x << "," << y;
+    }
+}
+
+TEST(Blur, SpreadsASpotEvenlyAndKeepsItsLight)
+{
+    Picture picture(41, 41);
+    fill(picture, 0);
+    auto* data = cairo_image_surface_get_data(picture.surface());
+    int stride = cairo_image_surface_get_stride(picture.surface());
+    for (int y = 19; y <= 21; ++y) {
+        for (int x = 19; x <= 21; ++x)
+            reinterpret_cast<uint32_t*>(data + y * stride)[x] = 0xffffffff;
+    }
+    cairo_surface_mark_dirty(picture.surface());
+
+    BlurFilter::blur(picture.surface(), 2);
+
+    long total = 0;
+    for (int y = 0; y < 41; ++y) {
+        for (int x = 0; x < 41; ++x)
+            total += channel(picture.pixel(x, y), 24);
+    }
+    EXPECT_NEAR(total, 9 * 255, 9 * 255 / 20);
+    EXPECT_GT(channel(picture.pixel(20, 20), 24), channel(picture.pixel(23, 20), 24));
+    EXPECT_GT(channel(picture.pixel(23, 20), 24), 0);
+    for (int d = 1; d < 8; ++d) {
+        EXPECT_EQ(picture.pixel(20 - d, 20), picture.pixel(20 + d, 20)) << d;
+        EXPECT_EQ(picture.pixel(20, 20 - d), picture.pixel(20 + d, 20)) << d;
+    }
+}
+
+TEST(Blur, ATranslucentEffectViewBlursWhatLiesBeneathIt)
+{
+    auto root = UIView::create(CGRectMake(0, 0, 60, 60));
+    root->setBackgroundColor(UIColor::redColor());
+    auto effect = UIVisualEffectView::initWithEffect(UIBlurEffect::effectWithStyle(UIBlurEffectStyleDark));
+    effect->setFrame(CGRectMake(10, 10, 40, 40));
+    effect->setAlpha(0.5);
+    root->addSubview(effect);
+
+    Picture picture = render::ViewRenderer(2).render(*root);
+
+    // Red under the dark tint (white 0.11 at 0.73), half faded back to red.
+    uint32_t pixel = picture.pixel(60, 60);
+    EXPECT_NEAR(channel(pixel, 16), std::lround(255 * (0.5 + 0.5 * (0.27 + 0.11 * 0.73))), 2);
+    EXPECT_NEAR(channel(pixel, 8), std::lround(255 * 0.5 * 0.11 * 0.73), 2);
+    EXPECT_EQ(picture.pixel(5, 5), 0xffff0000u);
+}

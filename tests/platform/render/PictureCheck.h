@@ -1,0 +1,13 @@
+#pragma once
+
+#include "render/Picture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Compares a rendered picture with tests/platform/render/reference/NAME.png, channel by channel
+// within a small tolerance. Every picture is written to render-output/ in the working directory;
+// on a mismatch a difference image NAME-diff.png lands beside it. LUMORA_UPDATE_REFERENCES=1
+// rewrites the reference instead.
+testing::AssertionResult matchesReference(const render::Picture& picture, const std::string& name);
