@@ -1,3 +1,6 @@
+#include "_LMContainerView/LMViewHooks.h"
+
+#include "_LMContainerView/LMView.h"
 #include "contracts/SBLockScreenFullscreenBulletinViewController.h"
 #include "contracts/SBLockScreenManager.h"
 #include "contracts/SBLockScreenView.h"
@@ -5,9 +8,27 @@
 #include "contracts/SBUIController.h"
 #include "hooks/HookGroup.h"
 #include "hooks/LumoraLibrary.h"
+#include "objc/ProcessLocal.h"
+#include "settings/LMSettings.h"
 
 namespace lumora {
 namespace {
+
+objc::ProcessLocal<std::shared_ptr<LMView>> s_sharedPanel;
+objc::ProcessLocal<bool> s_fullscreenBulletinVisible { false };
+
+// Nothing happens while no panel exists: these replacements never create it.
+bool closeOverlays(bool homeButtonPressed)
+{
+    auto panel = sharedPanel();
+    return panel && panel->hideAnyShowingDisplayViewsBecauseHomeButtonPressed(homeButtonPressed);
+}
+
+void fullscreenBulletinArrived()
+{
+    closeOverlays(false);
+    *s_fullscreenBulletinVisible = true;
+}
 
 objc::IMP<id, CGRect> previousInitWithFrame;
 id initWithFrame(id self, SEL cmd, CGRect frame)
@@ -18,40 +39,68 @@ id initWithFrame(id self, SEL cmd, CGRect frame)
 objc::IMP<void> previousNoteMenuButtonDown;
 void noteMenuButtonDown(id self, SEL cmd)
 {
+    auto settings = LMSettings::sharedInstance();
+    if (settings->enabled() && settings->location() == 1 && closeOverlays(true))
+        return;
     previousNoteMenuButtonDown(self, cmd);
 }
 
+// The lock screen closes overlays on the press-down; the other hosts do it here, once
+// SpringBoard has handled the press.
 objc::IMP<bool> previousClickedMenuButton;
 bool clickedMenuButton(id self, SEL cmd)
 {
-    return previousClickedMenuButton(self, cmd);
+    bool handled = previousClickedMenuButton(self, cmd);
+    auto settings = LMSettings::sharedInstance();
+    if (handled && settings->enabled() && settings->location() != 1 && closeOverlays(true))
+        return false;
+    return handled;
 }
 
 objc::IMP<void, std::shared_ptr<NSObject>> previousAddFullscreenBulletinView;
 void addFullscreenBulletinView(id self, SEL cmd, std::shared_ptr<NSObject> item)
 {
+    fullscreenBulletinArrived();
     previousAddFullscreenBulletinView(self, cmd, std::move(item));
 }
 
 objc::IMP<void, std::shared_ptr<NSObject>> previousPresentFullscreenBulletinAlert;
 void presentFullscreenBulletinAlert(id self, SEL cmd, std::shared_ptr<NSObject> item)
 {
+    fullscreenBulletinArrived();
     previousPresentFullscreenBulletinAlert(self, cmd, std::move(item));
 }
 
 objc::IMP<void, bool> previousBulletinViewDidAppear;
 void bulletinViewDidAppear(id self, SEL cmd, bool animated)
 {
+    fullscreenBulletinArrived();
     previousBulletinViewDidAppear(self, cmd, animated);
 }
 
 objc::IMP<void> previousPerformDismissAction;
 void performDismissAction(id self, SEL cmd)
 {
+    *s_fullscreenBulletinVisible = false;
     previousPerformDismissAction(self, cmd);
 }
 
 } // namespace
+
+std::shared_ptr<LMView> sharedPanel()
+{
+    return *s_sharedPanel;
+}
+
+void setSharedPanel(const std::shared_ptr<LMView>& panel)
+{
+    *s_sharedPanel = panel;
+}
+
+bool fullscreenBulletinVisible()
+{
+    return *s_fullscreenBulletinVisible;
+}
 
 void initialiseLMView()
 {

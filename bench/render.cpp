@@ -1,6 +1,7 @@
 // A full 375 x 667 screen at scale 2, drawn as the simulator draws it: a wallpaper under a dark
 // blur, 100 labels (some attributed with an inline image, some shrinking to fit) and 20 icons.
-// Each frame is also put against one plain copy of a full-screen image (ratio_to_copy).
+// Each frame's processor time is also put against that of one plain copy of a full-screen image
+// (ratio_to_copy).
 #include "render/ViewRenderer.h"
 #include "uikit/NSMutableAttributedString.h"
 #include "uikit/NSTextAttachment.h"
@@ -14,10 +15,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <time.h>
 
 namespace {
 
@@ -50,12 +51,11 @@ std::shared_ptr<UIWindow> makeScreen()
     blur->setFrame(window->bounds());
     window->addSubview(blur);
 
-    auto icon = gradientImage(40, 40, 40);
-    auto light = UIFont::fontWithName("HelveticaNeue-Light", 14);
+    auto icon = gradientImage(28, 28, 40);
+    auto light = UIFont::fontWithName("HelveticaNeue-Light", 12);
+    // Four columns of 25 rows above the icons.
     for (int i = 0; i < 100; ++i) {
-        CGFloat x = (i % 2) * 187.5 + 8;
-        CGFloat y = (i / 2) * 13.0 + 4;
-        auto label = UILabel::create(CGRectMake(x, y, 172, 13));
+        auto label = UILabel::create(CGRectMake(4 + (i % 4) * 92.75, 6 + (i / 4) * 23.0, 88, 20));
         label->setTextColor(UIColor::whiteColor());
         label->setFont(light);
         if (i % 5 == 0) {
@@ -63,13 +63,13 @@ std::shared_ptr<UIWindow> makeScreen()
             text->appendAttributedString(
                 *NSAttributedString::attributedStringWithAttachment(NSTextAttachment::create(icon)));
             text->appendAttributedString(
-                NSAttributedString(" 07:30 alarm " + std::to_string(i), { .font = light }));
+                NSAttributedString(" 07:30 #" + std::to_string(i), { .font = light }));
             label->setAttributedText(text);
         } else {
             label->setAdjustsFontSizeToFitWidth(i % 3 == 0);
             label->setTextAlignment(i % 3);
             label->setText(
-                "Meeting with the team, room " + std::to_string(i) + (i % 3 == 0 ? ", all afternoon" : ""));
+                i % 3 == 0 ? "Team meeting, room " + std::to_string(i) : "Room " + std::to_string(i));
         }
         window->addSubview(label);
     }
@@ -84,9 +84,12 @@ std::shared_ptr<UIWindow> makeScreen()
     return window;
 }
 
-double secondsSince(std::chrono::steady_clock::time_point start)
+// This thread's processor time: other work on a busy machine does not count against a frame.
+double cpuSeconds()
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 // One full-screen image copied onto another of the same size: the cheapest possible frame.
@@ -97,11 +100,11 @@ double fullScreenCopySeconds(const render::Picture& source)
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, source.surface(), 0, 0);
     constexpr int copies = 200;
-    auto start = std::chrono::steady_clock::now();
+    double start = cpuSeconds();
     for (int i = 0; i < copies; ++i)
         cairo_paint(cr);
     cairo_surface_flush(target.surface());
-    double seconds = secondsSince(start) / copies;
+    double seconds = (cpuSeconds() - start) / copies;
     cairo_destroy(cr);
     return seconds;
 }
@@ -113,14 +116,14 @@ void RenderFullScreen(benchmark::State& state)
     double copySeconds = fullScreenCopySeconds(renderer.render(*window));
     double total = 0;
     for (auto _ : state) {
-        auto start = std::chrono::steady_clock::now();
+        double start = cpuSeconds();
         render::Picture picture = renderer.render(*window);
-        total += secondsSince(start);
+        total += cpuSeconds() - start;
         benchmark::DoNotOptimize(picture.surface());
     }
     double frame = total / static_cast<double>(state.iterations());
-    state.counters["ms_per_frame"] = frame * 1e3;
-    state.counters["copy_ms"] = copySeconds * 1e3;
+    state.counters["cpu_ms_per_frame"] = frame * 1e3;
+    state.counters["copy_cpu_ms"] = copySeconds * 1e3;
     state.counters["ratio_to_copy"] = frame / copySeconds;
 }
 BENCHMARK(RenderFullScreen)->Unit(benchmark::kMillisecond);

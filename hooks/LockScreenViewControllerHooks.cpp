@@ -1,74 +1,92 @@
 #include "hooks/LumoraHooks.h"
 
+#include "_LMContainerView/LMView.h"
 #include "contracts/SBLockScreenViewController.h"
+#include "hooks/PanelHost.h"
+#include "settings/LMSettings.h"
 
 namespace lumora {
 namespace {
 
+// The panel on the lock screen with SpringBoard's status bar switched off.
+bool statusBarHidden()
+{
+    auto settings = LMSettings::sharedInstance();
+    return PanelHost::isLockScreen(*settings) && !settings->shouldShowStatusBar();
+}
+
 objc::IMP<void> previousHandleDisplayTurnedOff;
 void handleDisplayTurnedOff(id self, SEL cmd)
 {
+    if (LMSettings::sharedInstance()->enabled())
+        LMView::sharedInstance()->hideAnyShowingDisplayViewsBecauseHomeButtonPressed(false);
     previousHandleDisplayTurnedOff(self, cmd);
 }
 
 objc::IMP<void> previousAddCameraGrabberIfNecessary;
 void addCameraGrabberIfNecessary(id self, SEL cmd)
 {
-    previousAddCameraGrabberIfNecessary(self, cmd);
+    if (!PanelHost::isLockScreen())
+        previousAddCameraGrabberIfNecessary(self, cmd);
 }
 
 objc::IMP<void, bool> previousActivateCameraAnimated;
 void activateCameraAnimated(id self, SEL cmd, bool animated)
 {
-    previousActivateCameraAnimated(self, cmd, animated);
+    if (!PanelHost::isLockScreen())
+        previousActivateCameraAnimated(self, cmd, animated);
 }
 
 objc::IMP<void> previousCreateCameraControllerIfNecessary;
 void createCameraControllerIfNecessary(id self, SEL cmd)
 {
-    previousCreateCameraControllerIfNecessary(self, cmd);
+    if (!PanelHost::isLockScreen())
+        previousCreateCameraControllerIfNecessary(self, cmd);
 }
 
 objc::IMP<long> previousStatusBarStyle;
 long statusBarStyle(id self, SEL cmd)
 {
-    return previousStatusBarStyle(self, cmd);
+    return statusBarHidden() ? 0 : previousStatusBarStyle(self, cmd);
 }
 
 objc::IMP<double> previousEffectiveVisibleStatusBarAlpha;
 double effectiveVisibleStatusBarAlpha(id self, SEL cmd)
 {
-    return previousEffectiveVisibleStatusBarAlpha(self, cmd);
+    return statusBarHidden() ? 0.0 : previousEffectiveVisibleStatusBarAlpha(self, cmd);
 }
 
 objc::IMP<bool> previousShowsSpringBoardStatusBar;
 bool showsSpringBoardStatusBar(id self, SEL cmd)
 {
-    return previousShowsSpringBoardStatusBar(self, cmd);
+    return statusBarHidden() ? false : previousShowsSpringBoardStatusBar(self, cmd);
 }
 
 objc::IMP<void, bool> previousAddBatteryChargingViewAndShowBattery;
 void addBatteryChargingViewAndShowBattery(id self, SEL cmd, bool showBattery)
 {
-    previousAddBatteryChargingViewAndShowBattery(self, cmd, showBattery);
+    if (!PanelHost::isLockScreen())
+        previousAddBatteryChargingViewAndShowBattery(self, cmd, showBattery);
 }
 
 objc::IMP<void> previousAddTimerView;
 void addTimerView(id self, SEL cmd)
 {
-    previousAddTimerView(self, cmd);
+    if (!PanelHost::isLockScreen())
+        previousAddTimerView(self, cmd);
 }
 
 objc::IMP<void> previousAddTimerViewIfNecessary;
 void addTimerViewIfNecessary(id self, SEL cmd)
 {
-    previousAddTimerViewIfNecessary(self, cmd);
+    if (!PanelHost::isLockScreen())
+        previousAddTimerViewIfNecessary(self, cmd);
 }
 
 objc::IMP<void, bool> previousSetMediaControlsVisible;
 void setMediaControlsVisible(id self, SEL cmd, bool visible)
 {
-    previousSetMediaControlsVisible(self, cmd, visible);
+    previousSetMediaControlsVisible(self, cmd, PanelHost::isLockScreen() ? false : visible);
 }
 
 } // namespace

@@ -1,46 +1,100 @@
-// The main job, until the simulator proper exists: boots two hosts with Lumora loaded and
-// prints what was installed and what was logged.
-#include "hooks/LumoraLibrary.h"
-#include "objc/CFLog.h"
-#include "objc/HookRecord.h"
-#include "springboard/SpringBoard.h"
+// lumora-sim: a simulated phone with Lumora on its lock screen, driven by scripts.
+#include "CommandLine.h"
+#include "DeviceProfile.h"
+#include "DeviceRoot.h"
+#include "InputError.h"
+#include "OutputFolder.h"
+#include "PreferenceFile.h"
+#include "Script.h"
+#include "ScriptFailure.h"
+#include "ScriptRunner.h"
+#include "Simulator.h"
 
-#include <cstdio>
-#include <string>
+#include "objc/HookRecord.h"
+
+#include <iostream>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 namespace {
 
-void boot(const char* title, springboard::Device device)
-{
-    std::printf("== %s\n", title);
-    std::vector<std::string> logged;
-    auto previousSink = objc::setLogSink([&](int, const std::string& message) { logged.push_back(message); });
-    springboard::SpringBoard host(std::move(device));
-    host.loadLibrary(lumora::initialisers());
-    host.buildWindows();
-    objc::setLogSink(std::move(previousSink));
+// The main job: the lock screen once the panel's delayed update has run.
+constexpr const char* defaultScript = "advance 6s\nsnapshot lockscreen.png\n";
 
-    auto installed = objc::installedHooks();
-    std::printf("installed %zu replacements:\n", installed.size());
-    for (auto& hook : installed)
-        std::printf("  %s %s\n", hook.className.c_str(), hook.selector.c_str());
-    std::printf("logged %zu lines:\n", logged.size());
-    for (auto& line : logged)
-        std::printf("  %s\n", line.c_str());
+std::vector<Command> commandsOf(const CommandLine& line)
+{
+    if (line.sources.empty())
+        return Script::parse(defaultScript, "default");
+    std::vector<Command> commands;
+    int inlineCount = 0;
+    for (auto& source : line.sources) {
+        if (source.isFile) {
+            auto script = source.text == "-"
+                ? Script::parse(std::string(std::istreambuf_iterator<char>(std::cin), {}), "-")
+                : Script::readFile(source.text);
+            commands.insert(commands.end(), script.begin(), script.end());
+        } else {
+            commands.push_back(Script::parseCommand(source.text, "-e " + std::to_string(++inlineCount)));
+        }
+    }
+    return commands;
+}
+
+void printHooks()
+{
+    auto hooks = objc::installedHooks();
+    std::cout << "installed " << hooks.size() << " replacements:\n";
+    for (auto& hook : hooks)
+        std::cout << "  " << hook.className << " " << hook.selector << "\n";
+}
+
+int run(const CommandLine& line)
+{
+    // Everything given is read and checked before anything is written.
+    auto profile = line.device ? DeviceProfile::load(*line.device) : DeviceProfile::demo();
+    auto preferences = line.prefs ? std::optional(PreferenceFile::readHostFile(*line.prefs)) : std::nullopt;
+    auto commands = commandsOf(line);
+    DeviceRoot::check(line.root);
+    std::error_code error;
+    if (std::filesystem::exists(line.out, error) && !std::filesystem::is_directory(line.out, error))
+        throw InputError(line.out.string() + ": the output folder is not a folder");
+
+    DeviceRoot root(line.root, line.keepRoot);
+    if (preferences)
+        PreferenceFile::install(*preferences);
+    OutputFolder output(line.out);
+    Simulator simulator(std::move(profile));
+    if (line.printHooks)
+        printHooks();
+    int status = 0;
+    try {
+        ScriptRunner(simulator, output, std::cout).run(commands);
+    } catch (const ScriptFailure& failure) {
+        std::cerr << "lumora-sim: " << failure.what() << "\n";
+        status = 1;
+    }
+    if (line.keepRoot && !line.root)
+        std::cerr << "lumora-sim: the device root is kept at " << root.path().string() << "\n";
+    return status;
 }
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    springboard::Device ios93;
-    ios93.systemVersion = "9.3";
-    boot("iOS 9.3", ios93);
-
-    springboard::Device ios101;
-    ios101.systemVersion = "10.1";
-    ios101.missingClasses = { "SBLockScreenViewController" };
-    boot("iOS 10.1 without SBLockScreenViewController", ios101);
-    return 0;
+    try {
+        auto line = CommandLine::parse(std::span<const char* const>(argv + 1, argc - 1));
+        if (line.help) {
+            std::cout << CommandLine::usage();
+            return 0;
+        }
+        return run(line);
+    } catch (const InputError& error) {
+        std::cerr << "lumora-sim: " << error.what() << "\n";
+        return 2;
+    } catch (const std::exception& error) {
+        std::cerr << "lumora-sim: " << error.what() << "\n";
+        return 1;
+    }
 }

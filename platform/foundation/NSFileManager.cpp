@@ -49,9 +49,16 @@ bool NSFileManager::createDirectoryAtPath(std::string_view path, bool withInterm
 
 bool NSFileManager::removeItemAtPath(std::string_view path) const
 {
-    auto resolved = DeviceFileSystem::resolve(path);
-    if (!resolved || *resolved == fs::weakly_canonical(DeviceFileSystem::root()))
+    // The folder is resolved and the item itself is not, so a link is removed, not its target.
+    while (path.size() > 1 && path.back() == '/')
+        path.remove_suffix(1);
+    auto slash = path.rfind('/');
+    if (slash == std::string_view::npos)
+        return false;
+    auto name = path.substr(slash + 1);
+    auto folder = DeviceFileSystem::resolve(slash ? path.substr(0, slash) : "/");
+    if (!folder || name.empty() || name == "." || name == "..")
         return false;
     std::error_code error;
-    return fs::remove_all(*resolved, error) > 0 && !error;
+    return fs::remove_all(*folder / name, error) > 0 && !error;
 }

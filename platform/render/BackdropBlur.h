@@ -11,11 +11,18 @@ namespace render {
 //
 // The blur approximates a Gaussian of standard deviation 10 points. It works on a copy scaled
 // down by a power of two so that the deviation is about 5 pixels there, tints it, and scales it
-// back up with bilinear filtering: a full screen at scale 2 costs about 3 ms. The tint laid over it is a
-// grey: for the dark style white 0.11 at alpha 0.73, which leaves bright wallpaper a dim hint.
+// back up with bilinear filtering: a full screen at scale 2 costs about 3 ms. The tint is a grey
+// laid over the blur: for the dark style white 0.11 at alpha 0.73, which leaves bright wallpaper
+// a dim hint.
 class BackdropBlur {
 public:
     static constexpr CGFloat sigma = 10;
+
+    // `beneath` is the surface that holds what the rectangle covers (in cairo's device space);
+    // the result replaces the rectangle's area in the current target.
+    static void paint(cairo_t*, cairo_surface_t* beneath, const CGRect& box, UIBlurEffectStyle);
+
+private:
     // The deviation, in pixels, the blur aims for on its shrunk copy.
     static constexpr CGFloat workingSigma = 5;
 
@@ -24,10 +31,6 @@ public:
         CGFloat alpha;
     };
     static Tint tintFor(UIBlurEffectStyle);
-
-    // `beneath` is the surface that holds what the rectangle covers (in cairo's device space);
-    // the result replaces the rectangle's area in the current target.
-    static void paint(cairo_t*, cairo_surface_t* beneath, const CGRect& box, UIBlurEffectStyle);
 };
 
 } // namespace render

@@ -29,12 +29,10 @@ struct StyleWeight {
     PangoWeight weight;
 };
 
-// Longest names first, so "UltraLight" is not read as "Light".
+// Checked in order, so that "UltraLight" is not read as "Light".
 constexpr std::array styleWeights {
     StyleWeight { "UltraLight", PANGO_WEIGHT_ULTRALIGHT },
-    StyleWeight { "ExtraLight", PANGO_WEIGHT_ULTRALIGHT },
     StyleWeight { "Semibold", PANGO_WEIGHT_BOLD },
-    StyleWeight { "SemiBold", PANGO_WEIGHT_BOLD },
     StyleWeight { "Medium", PANGO_WEIGHT_MEDIUM },
     StyleWeight { "Light", PANGO_WEIGHT_LIGHT },
     StyleWeight { "Thin", PANGO_WEIGHT_THIN },

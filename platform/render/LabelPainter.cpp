@@ -15,8 +15,8 @@ namespace render {
 
 namespace {
 
-// Lines whose heights add up to the label's height within this much still count as fitting.
-constexpr CGFloat heightTolerance = 0.5;
+// Text within this much of the label's width or height still counts as fitting.
+constexpr CGFloat fitTolerance = 0.5;
 
 struct LineBox {
     PangoLayoutLine* line;
@@ -93,20 +93,24 @@ void LabelPainter::paint(cairo_t* cr, const UILabel& label)
         = AttributedLayout::create(m_context, *text, label.fontScale(), singleLine ? 0 : size.width);
     std::vector<LineBox> boxes = lineBoxes(layout);
 
-    size_t shown = boxes.size();
+    // The empty line a final line feed leaves shows nothing and takes no room.
+    size_t visible = boxes.size();
+    while (visible > 1 && boxes[visible - 1].logical.width == 0)
+        --visible;
+    size_t shown = visible;
     if (label.numberOfLines() > 0)
         shown = std::min(shown, static_cast<size_t>(label.numberOfLines()));
     CGFloat height = 0;
     for (size_t i = 0; i < shown; ++i) {
         height += points(boxes[i].logical.height);
-        if (i > 0 && height > size.height + heightTolerance) {
+        if (i > 0 && height > size.height + fitTolerance) {
             shown = i;
             break;
         }
     }
     bool tooWide = std::any_of(boxes.begin(), boxes.begin() + static_cast<std::ptrdiff_t>(shown),
-        [&](const LineBox& box) { return points(box.logical.width) > size.width + heightTolerance; });
-    bool cut = shown < boxes.size() || tooWide;
+        [&](const LineBox& box) { return points(box.logical.width) > size.width + fitTolerance; });
+    bool cut = shown < visible || tooWide;
     PangoEllipsizeMode ellipsis = ellipsisFor(label.lineBreakMode());
     if (cut && ellipsis != PANGO_ELLIPSIZE_NONE) {
         // Pango ellipsizes the last line that fits a positive height.

@@ -5,27 +5,21 @@
 
 namespace render {
 
-void PathBuilder::roundedRect(cairo_t* cr, const CGRect& rect, CGFloat radius, unsigned corners)
+void PathBuilder::roundedRect(cairo_t* cr, const CGRect& rect, CGFloat radius)
 {
     CGFloat x = CGRectGetMinX(rect), y = CGRectGetMinY(rect);
     CGFloat width = CGRectGetWidth(rect), height = CGRectGetHeight(rect);
     radius = std::clamp(radius, 0.0, std::min(width, height) / 2);
-    if (radius <= 0 || !(corners & AllCorners)) {
+    if (radius <= 0) {
         cairo_rectangle(cr, x, y, width, height);
         return;
     }
     constexpr double quarter = std::numbers::pi / 2;
-    auto corner = [&](unsigned bit, CGFloat cx, CGFloat cy, CGFloat px, CGFloat py, double from) {
-        if (corners & bit)
-            cairo_arc(cr, cx, cy, radius, from, from + quarter);
-        else
-            cairo_line_to(cr, px, py);
-    };
     cairo_new_sub_path(cr);
-    corner(CornerTopLeft, x + radius, y + radius, x, y, 2 * quarter);
-    corner(CornerTopRight, x + width - radius, y + radius, x + width, y, 3 * quarter);
-    corner(CornerBottomRight, x + width - radius, y + height - radius, x + width, y + height, 0);
-    corner(CornerBottomLeft, x + radius, y + height - radius, x, y + height, quarter);
+    cairo_arc(cr, x + radius, y + radius, radius, 2 * quarter, 3 * quarter);
+    cairo_arc(cr, x + width - radius, y + radius, radius, 3 * quarter, 4 * quarter);
+    cairo_arc(cr, x + width - radius, y + height - radius, radius, 0, quarter);
+    cairo_arc(cr, x + radius, y + height - radius, radius, quarter, 2 * quarter);
     cairo_close_path(cr);
 }
 

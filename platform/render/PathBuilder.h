@@ -6,20 +6,12 @@
 
 namespace render {
 
-// Corner bits as the platform numbers them.
-enum CornerMask : unsigned {
-    CornerTopLeft = 1 << 0,
-    CornerTopRight = 1 << 1,
-    CornerBottomLeft = 1 << 2,
-    CornerBottomRight = 1 << 3,
-    AllCorners = 0xf,
-};
-
+// Paths for cairo, in the current user space.
 class PathBuilder {
 public:
-    // Appends a rectangle whose chosen corners are quarter circles; the radius is capped at
-    // half the shorter side, as the platform does.
-    static void roundedRect(cairo_t*, const CGRect&, CGFloat radius, unsigned corners = AllCorners);
+    // Appends a rectangle with quarter-circle corners; the radius is capped at half the shorter
+    // side, as the platform caps a layer's corner radius.
+    static void roundedRect(cairo_t*, const CGRect&, CGFloat radius);
     static void append(cairo_t*, const CGPath&);
 };
 

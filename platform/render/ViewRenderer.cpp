@@ -5,11 +5,14 @@
 #include "render/PathBuilder.h"
 #include "uikit/CAShapeLayer.h"
 #include "uikit/UIAlertView.h"
+#include "uikit/UIApplication.h"
 #include "uikit/UIBlurEffect.h"
 #include "uikit/UIFont.h"
 #include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
+#include "uikit/UIScreen.h"
 #include "uikit/UIVisualEffectView.h"
+#include "uikit/UIWindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,7 +60,8 @@ cairo_matrix_t placement(const UIView& view)
 CGFloat textOverflow(const UILabel& label)
 {
     CGFloat largest = 0;
-    for (const auto& run : label.displayedText()->runs()) {
+    auto text = label.displayedText();
+    for (const auto& run : text->runs()) {
         if (run.attributes.font)
             largest = std::max(largest, run.attributes.font->pointSize());
     }
@@ -113,6 +117,22 @@ Picture ViewRenderer::renderScreen(UIView& window)
         alert->layoutIfNeeded();
     return paint(window.frame(), [&](cairo_t* cr) {
         drawView(cr, window);
+        for (const auto& alert : alerts)
+            drawView(cr, *alert);
+    });
+}
+
+Picture ViewRenderer::renderScreen()
+{
+    auto windows = UIApplication::sharedApplication()->windowsOnScreen();
+    auto alerts = UIAlertView::visibleAlerts();
+    for (const auto& window : windows)
+        window->layoutIfNeeded();
+    for (const auto& alert : alerts)
+        alert->layoutIfNeeded();
+    return paint(UIScreen::mainScreen()->bounds(), [&](cairo_t* cr) {
+        for (const auto& window : windows)
+            drawView(cr, *window);
         for (const auto& alert : alerts)
             drawView(cr, *alert);
     });

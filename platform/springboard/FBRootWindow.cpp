@@ -2,6 +2,8 @@
 
 #include "contracts/FBRootWindow.h"
 
+#include <algorithm>
+
 namespace springboard {
 
 void FBRootWindow::registerMethods(Class cls)
@@ -22,6 +24,29 @@ id FBRootWindow::ownInitWithDisplay(std::shared_ptr<NSObject> display)
 {
     m_display = std::move(display);
     return this;
+}
+
+std::optional<RootWindowLayer> FBRootWindow::layerOf(const UIView& view) const
+{
+    for (auto& [entry, layer] : m_layers) {
+        if (entry.lock().get() == &view)
+            return layer;
+    }
+    return std::nullopt;
+}
+
+void FBRootWindow::addSubviewInLayer(const std::shared_ptr<UIView>& view, RootWindowLayer layer)
+{
+    if (view->superview().get() == this)
+        view->removeFromSuperview();
+    std::erase_if(m_layers, [&](auto& entry) { return entry.first.expired() || entry.first.lock() == view; });
+    m_layers.emplace_back(view, layer);
+    auto& children = subviews();
+    auto above = std::find_if(children.begin(), children.end(), [&](auto& child) {
+        auto childLayer = layerOf(*child);
+        return !childLayer || *childLayer > layer;
+    });
+    insertSubviewAtIndex(view, above - children.begin());
 }
 
 } // namespace springboard

@@ -6,6 +6,13 @@
 
 namespace springboard {
 
+class SBStatusBarView;
+
+// SpringBoard's status bar. It is drawn again whenever what it shows may have changed, and at
+// every minute: with this manager's alpha and, while the lock screen is up, the lock-screen
+// controller's answers (statusBarStyle, showsSpringBoardStatusBar,
+// _effectiveVisibleStatusBarAlpha, asked through the runtime). The Notification Center covers
+// it with its own.
 class SBAppStatusBarManager : public NSObject, public contracts::SBAppStatusBarManager {
     OBJC_CLASS(SBAppStatusBarManager, NSObject)
 public:
@@ -19,11 +26,16 @@ public:
     }
     static void registerMethods(Class);
 
-    void setStatusBarAlpha(double alpha) override { m_statusBarAlpha = alpha; }
+    void setStatusBarAlpha(double alpha) override;
     double statusBarAlpha() const { return m_statusBarAlpha; }
+
+    // Made on first use, the width of the screen.
+    const std::shared_ptr<SBStatusBarView>& statusBarView();
+    void updateStatusBar();
 
 private:
     double m_statusBarAlpha { 1 };
+    std::shared_ptr<SBStatusBarView> m_statusBarView;
 };
 
 } // namespace springboard

@@ -6,6 +6,7 @@
 
 namespace springboard {
 
+// Video calls, as the device has them.
 class SBConferenceManager : public NSObject, public contracts::SBConferenceManager {
     OBJC_CLASS(SBConferenceManager, NSObject)
 public:
@@ -16,17 +17,8 @@ public:
     }
     static void registerMethods(Class);
 
-    bool activeFaceTimeCallExists() override { return m_active; }
-    bool faceTimeInvitationExists() override { return m_invitation; }
-    void setCallState(bool active, bool invitation)
-    {
-        m_active = active;
-        m_invitation = invitation;
-    }
-
-private:
-    bool m_active { false };
-    bool m_invitation { false };
+    bool activeFaceTimeCallExists() override;
+    bool faceTimeInvitationExists() override;
 };
 
 } // namespace springboard

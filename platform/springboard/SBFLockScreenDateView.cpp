@@ -1,15 +1,23 @@
 #include "springboard/SBFLockScreenDateView.h"
 
 #include "contracts/SBFLockScreenDateView.h"
+#include "springboard/HostSupport.h"
 
 namespace springboard {
 
-SBFLockScreenDateView::SBFLockScreenDateView()
-    : m_legibilityTimeLabel(UIView::create())
-    , m_legibilityDateLabel(UIView::create())
+std::shared_ptr<SBFLockScreenDateView> SBFLockScreenDateView::create()
 {
-    m_legibilityTimeLabel->setAccessibilityIdentifier("_legibilityTimeLabel");
-    m_legibilityDateLabel->setAccessibilityIdentifier("_legibilityDateLabel");
+    auto dateView = std::make_shared<SBFLockScreenDateView>();
+    dateView->setAccessibilityIdentifier("_dateView");
+    dateView->setUserInteractionEnabled(false);
+    dateView->m_legibilityTimeLabel = makeLabel("_legibilityTimeLabel", "HelveticaNeue-UltraLight", 80);
+    dateView->m_legibilityDateLabel = makeLabel("_legibilityDateLabel", "HelveticaNeue-Light", 18);
+    dateView->addSubview(dateView->m_legibilityTimeLabel);
+    dateView->addSubview(dateView->m_legibilityDateLabel);
+    dateView->updateTexts();
+    std::weak_ptr<SBFLockScreenDateView> weakDateView = dateView;
+    repeatEveryMinute(dateView, [weakDateView] { weakDateView.lock()->updateTexts(); });
+    return dateView;
 }
 
 void SBFLockScreenDateView::registerMethods(Class cls)
@@ -20,20 +28,24 @@ void SBFLockScreenDateView::registerMethods(Class cls)
     cls->addIvar("_legibilityDateLabel", &SBFLockScreenDateView::m_legibilityDateLabel);
 }
 
-void SBFLockScreenDateView::layoutTimeLabel()
+void SBFLockScreenDateView::layoutSubviews()
 {
     contracts::SBFLockScreenDateView::_layoutTimeLabel(this);
 }
 
 void SBFLockScreenDateView::ownLayoutTimeLabel()
 {
-    if (m_legibilityTimeLabel->superview().get() != this) {
-        addSubview(m_legibilityTimeLabel);
-        addSubview(m_legibilityDateLabel);
-    }
     CGFloat width = bounds().size.width;
-    m_legibilityTimeLabel->setFrame(CGRectMake(0, 0, width, 90));
-    m_legibilityDateLabel->setFrame(CGRectMake(0, 90, width, 24));
+    m_legibilityTimeLabel->setFrame(CGRectMake(0, 0, width, timeHeight));
+    m_legibilityDateLabel->setFrame(CGRectMake(0, timeHeight, width, dateHeight));
+}
+
+void SBFLockScreenDateView::updateTexts()
+{
+    if (auto label = objc::cast<UILabel>(m_legibilityTimeLabel))
+        label->setText(formatNow(timeOfDayPattern()));
+    if (auto label = objc::cast<UILabel>(m_legibilityDateLabel))
+        label->setText(formatNow("EEEE, MMMM d"));
 }
 
 } // namespace springboard

@@ -1,11 +1,28 @@
 #include "springboard/SBLockScreenView.h"
 
 #include "contracts/SBLockScreenView.h"
+#include "springboard/HostSupport.h"
 #include "springboard/SBFLockScreenDateView.h"
+#include "springboard/SBLockScreenNotificationListView.h"
+#include "uikit/UIColor.h"
+#include "uikit/UIScrollView.h"
+
+#include <algorithm>
 
 namespace springboard {
 
+namespace {
+
 using Messages = contracts::SBLockScreenView;
+
+constexpr CGFloat dateTop = 30;
+constexpr CGFloat accessoryGap = 8;
+constexpr CGFloat grabberWidth = 36;
+constexpr CGFloat grabberHeight = 5;
+constexpr CGFloat cornerButtonSize = 30;
+constexpr CGFloat bottomBand = 110;
+
+} // namespace
 
 void SBLockScreenView::registerMethods(Class cls)
 {
@@ -26,30 +43,49 @@ void SBLockScreenView::registerMethods(Class cls)
     cls->addIvar("_notificationView", &SBLockScreenView::m_notificationView);
 }
 
+std::shared_ptr<SBLockScreenView> SBLockScreenView::createWithFrame(CGRect frame)
+{
+    auto view = std::make_shared<SBLockScreenView>();
+    return objc::cast<SBLockScreenView>(objc::retain(Messages::initWithFrame(view.get(), frame)));
+}
+
 void SBLockScreenView::layoutSubviews()
 {
     Messages::layoutSubviews(this);
 }
 
+std::shared_ptr<UIScrollView> SBLockScreenView::foregroundScrollView() const
+{
+    return objc::cast<UIScrollView>(m_foregroundScrollView);
+}
+
 id SBLockScreenView::ownInitWithFrame(CGRect frame)
 {
     setFrame(frame);
-    auto make = [this](const char* identifier) {
-        auto view = UIView::create();
-        view->setAccessibilityIdentifier(identifier);
-        return view;
-    };
-    m_foregroundScrollView = make("_foregroundScrollView");
-    m_pluginView = make("_pluginView");
-    m_topGrabberView = make("_topGrabberView");
-    m_bottomLeftGrabberView = make("_bottomLeftGrabberView");
-    m_slideToUnlockView = make("_slideToUnlockView");
-    m_notificationView = make("_notificationView");
-    m_dateView = std::make_shared<SBFLockScreenDateView>();
-    m_dateView->setAccessibilityIdentifier("SBFLockScreenDateView");
+    setAccessibilityIdentifier("SBLockScreenView");
+    auto scrollView = UIScrollView::create();
+    scrollView->setAccessibilityIdentifier("_foregroundScrollView");
+    scrollView->setScrollEnabled(false);
+    scrollView->setShowsHorizontalScrollIndicator(false);
+    scrollView->setShowsVerticalScrollIndicator(false);
+    m_foregroundScrollView = scrollView;
+    m_pluginView = makeView("_pluginView");
+    m_topGrabberView = makeGrabber("_topGrabberView");
+    m_bottomGrabberView = makeGrabber("_bottomGrabberView");
+    m_bottomLeftGrabberView = makeView("_bottomLeftGrabberView");
+    m_bottomLeftGrabberView->layer().setBorderWidth(1.5);
+    m_bottomLeftGrabberView->layer().setBorderColor(UIColor::colorWithWhite(1, 0.6));
+    m_bottomLeftGrabberView->layer().setCornerRadius(7);
+    auto slideToUnlock = makeLabel("_slideToUnlockView", "HelveticaNeue-Light", 25);
+    slideToUnlock->setText("slide to unlock");
+    slideToUnlock->setTextColor(UIColor::colorWithWhite(1, 0.85));
+    m_slideToUnlockView = slideToUnlock;
+    m_notificationView = SBLockScreenNotificationListView::create();
+    m_notificationView->setAccessibilityIdentifier("_notificationView");
+    m_dateView = SBFLockScreenDateView::create();
     addSubview(m_foregroundScrollView);
-    for (auto& view :
-        { m_pluginView, m_notificationView, m_slideToUnlockView, m_topGrabberView, m_bottomLeftGrabberView })
+    for (auto& view : { m_pluginView, m_notificationView, m_slideToUnlockView, m_topGrabberView,
+             m_bottomGrabberView, m_bottomLeftGrabberView })
         m_foregroundScrollView->addSubview(view);
     m_foregroundScrollView->addSubview(m_dateView);
     return this;
@@ -57,38 +93,104 @@ id SBLockScreenView::ownInitWithFrame(CGRect frame)
 
 void SBLockScreenView::ownLayoutSubviews()
 {
-    CGRect bounds = this->bounds();
-    m_foregroundScrollView->setFrame(bounds);
-    m_pluginView->setFrame(bounds);
-    m_dateView->setFrame(CGRectMake(0, 30, bounds.size.width, 120));
-    m_dateView->layoutTimeLabel();
+    CGSize size = bounds().size;
+    m_foregroundScrollView->setFrame(bounds());
+    if (auto scrollView = foregroundScrollView()) {
+        scrollView->setContentSize(CGSizeMake(2 * size.width, size.height));
+        scrollView->setContentOffset(CGPointMake(pageX(), 0));
+    }
+    m_pluginView->setFrame(CGRectMake(pageX(), 0, size.width, size.height));
+    m_dateView->setFrame(CGRectMake(
+        pageX(), dateTop, size.width, SBFLockScreenDateView::timeHeight + SBFLockScreenDateView::dateHeight));
+    m_dateView->setNeedsLayout();
+    layoutAccessories();
     Messages::_layoutSlideToUnlockView(this);
     Messages::_layoutGrabberView(this, m_topGrabberView, true);
-    Messages::_layoutGrabberView(this, m_bottomLeftGrabberView, false);
+    Messages::_layoutGrabberView(this, m_bottomGrabberView, false);
+    m_bottomLeftGrabberView->setFrame(
+        CGRectMake(pageX() + 10, size.height - 10 - cornerButtonSize, cornerButtonSize, cornerButtonSize));
     Messages::_layoutNotificationView(this);
 }
 
 void SBLockScreenView::ownLayoutSlideToUnlockView()
 {
-    CGRect bounds = this->bounds();
-    m_slideToUnlockView->setFrame(CGRectMake(0, bounds.size.height - 90, bounds.size.width, 40));
+    CGSize size = bounds().size;
+    m_slideToUnlockView->setFrame(CGRectMake(pageX(), size.height - 84, size.width, 30));
 }
 
 void SBLockScreenView::ownLayoutGrabberView(std::shared_ptr<UIView> grabber, bool atTop)
 {
     if (!grabber)
         return;
-    CGRect bounds = this->bounds();
-    if (atTop)
-        grabber->setFrame(CGRectMake(bounds.size.width / 2 - 18, 4, 36, 12));
-    else
-        grabber->setFrame(CGRectMake(10, bounds.size.height - 40, 30, 30));
+    CGSize size = bounds().size;
+    // The top one sits under the status bar.
+    CGFloat y = atTop ? 24 : size.height - 6 - grabberHeight;
+    grabber->setFrame(CGRectMake(pageX() + (size.width - grabberWidth) / 2, y, grabberWidth, grabberHeight));
 }
 
 void SBLockScreenView::ownLayoutNotificationView()
 {
-    CGRect bounds = this->bounds();
-    m_notificationView->setFrame(CGRectMake(0, 160, bounds.size.width, bounds.size.height - 270));
+    CGSize size = bounds().size;
+    CGFloat top = accessoriesBottom() + accessoryGap;
+    m_notificationView->setFrame(
+        CGRectMake(pageX(), top, size.width, std::max<CGFloat>(0, size.height - bottomBand - top)));
+}
+
+CGFloat SBLockScreenView::accessoriesBottom() const
+{
+    CGFloat bottom = CGRectGetMaxY(m_dateView->frame());
+    for (auto& accessory : { m_timerView, m_chargingView, m_mediaControlsView }) {
+        if (accessory)
+            bottom = std::max(bottom, CGRectGetMaxY(accessory->frame()));
+    }
+    return bottom;
+}
+
+void SBLockScreenView::layoutAccessories()
+{
+    CGSize size = bounds().size;
+    CGFloat y = CGRectGetMaxY(m_dateView->frame());
+    for (auto& accessory : { m_timerView, m_chargingView, m_mediaControlsView }) {
+        if (!accessory)
+            continue;
+        CGSize own = accessory->frame().size;
+        y += accessoryGap;
+        accessory->setFrame(CGRectMake(pageX() + (size.width - own.width) / 2, y, own.width, own.height));
+        y += own.height;
+    }
+    if (m_cameraGrabberView)
+        m_cameraGrabberView->setFrame(CGRectMake(pageX() + size.width - 10 - cornerButtonSize,
+            size.height - 10 - cornerButtonSize, cornerButtonSize, cornerButtonSize));
+}
+
+void SBLockScreenView::replaceAccessory(std::shared_ptr<UIView>& slot, std::shared_ptr<UIView> view)
+{
+    if (slot)
+        slot->removeFromSuperview();
+    slot = std::move(view);
+    if (slot)
+        m_foregroundScrollView->addSubview(slot);
+    setNeedsLayout();
+}
+
+void SBLockScreenView::setCameraGrabberView(std::shared_ptr<UIView> view)
+{
+    replaceAccessory(m_cameraGrabberView, std::move(view));
+}
+
+void SBLockScreenView::setTimerView(std::shared_ptr<UIView> view)
+{
+    replaceAccessory(m_timerView, std::move(view));
+}
+
+void SBLockScreenView::setChargingView(std::shared_ptr<UIView> view)
+{
+    replaceAccessory(m_chargingView, std::move(view));
+}
+
+void SBLockScreenView::setMediaControlsView(std::shared_ptr<UIView> view)
+{
+    replaceAccessory(m_mediaControlsView, std::move(view));
 }
 
 } // namespace springboard

@@ -4,23 +4,43 @@
 
 namespace springboard {
 
-// The search page (9.x), revealed by dragging from a screen edge.
+class SPUINavigationController;
+class SPUISearchViewController;
+
+// The search page (9.x). Its init, sent through the runtime, makes the page's content
+// controller (SPUISearchViewController, through its init) and the navigation controller around
+// it (SPUINavigationController, through initWithRootViewController:). SBSearchGesture moves the
+// page and tells it how far it has come (updatePresentationProgress:) and when the drag ended
+// (didFinishPresenting:), both sent through the runtime.
 class SBSearchViewController : public UIViewController {
     OBJC_CLASS(SBSearchViewController, UIViewController)
 public:
-    static void registerMethods(Class);
     // Makes the controller through the replaceable init.
     static std::shared_ptr<SBSearchViewController> create();
+    static void registerMethods(Class);
 
+    void loadView() override;
     void updatePresentationProgress(double progress);
     void didFinishPresenting(bool presented);
+
+    const std::shared_ptr<SPUISearchViewController>& searchViewController() const
+    {
+        return m_searchViewController;
+    }
+    const std::shared_ptr<SPUINavigationController>& navigationController() const
+    {
+        return m_navigationController;
+    }
+    // What the controller last heard.
     double presentationProgress() const { return m_progress; }
 
 private:
-    id ownInit() { return this; }
-    void ownUpdatePresentationProgress(double progress) { m_progress = progress; }
-    void ownDidFinishPresenting(bool presented) { m_progress = presented ? 1 : 0; }
+    id ownInit();
+    void ownUpdatePresentationProgress(double progress);
+    void ownDidFinishPresenting(bool presented);
 
+    std::shared_ptr<SPUISearchViewController> m_searchViewController;
+    std::shared_ptr<SPUINavigationController> m_navigationController;
     double m_progress { 0 };
 };
 

@@ -6,6 +6,7 @@
 
 namespace springboard {
 
+// Phone calls, as the device has them.
 class SBTelephonyManager : public NSObject, public contracts::SBTelephonyManager {
     OBJC_CLASS(SBTelephonyManager, NSObject)
 public:
@@ -16,17 +17,8 @@ public:
     }
     static void registerMethods(Class);
 
-    bool inCall() override { return m_inCall; }
-    bool incomingCallExists() override { return m_incomingCall; }
-    void setCallState(bool inCall, bool incoming)
-    {
-        m_inCall = inCall;
-        m_incomingCall = incoming;
-    }
-
-private:
-    bool m_inCall { false };
-    bool m_incomingCall { false };
+    bool inCall() override;
+    bool incomingCallExists() override;
 };
 
 } // namespace springboard

@@ -6,6 +6,13 @@
 
 namespace springboard {
 
+class SBIconListView;
+
+// SpringBoard's user interface: the battery as the interface reports it, the home screen
+// (shown while the device is unlocked) and the home button's click. The click
+// (clickedMenuButton, sent through the runtime after the press went down) closes the search
+// page or the Today page when one is open and then answers YES; on the home screen it answers
+// YES as well; on the lock screen it answers NO, the lock-screen manager having handled the press.
 class SBUIController : public NSObject, public contracts::SBUIController {
     OBJC_CLASS(SBUIController, NSObject)
 public:
@@ -16,21 +23,21 @@ public:
     }
     static void registerMethods(Class);
 
-    float batteryCapacity() override { return m_batteryCapacity; }
-    bool isOnAC() override { return m_onAC; }
-    void setBattery(float capacity, bool onAC)
-    {
-        m_batteryCapacity = capacity;
-        m_onAC = onAC;
-    }
-    // The home button came up: answers whether SpringBoard handled the press.
+    float batteryCapacity() override;
+    bool isOnAC() override;
     bool clickedMenuButton() { return contracts::SBUIController::clickedMenuButton(this); }
 
-private:
-    bool ownClickedMenuButton() { return true; }
+    // The Today page or the search page is open.
+    bool isShowingPage() const;
+    // Made on first use.
+    const std::shared_ptr<SBIconListView>& homeScreenView();
+    // Shows the home screen while unlocked, sized to the screen.
+    void updateForLockState();
 
-    float m_batteryCapacity { 1 };
-    bool m_onAC { false };
+private:
+    bool ownClickedMenuButton();
+
+    std::shared_ptr<SBIconListView> m_homeScreenView;
 };
 
 } // namespace springboard

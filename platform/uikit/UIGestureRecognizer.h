@@ -35,8 +35,9 @@ enum class UIGestureRecognizerState {
 // throws std::logic_error. A recogniser that must wait for others to fail
 // (requireGestureRecognizerToFail) holds its recognition back until they have failed, and fails
 // itself when one of them recognises. A delegate that answers NO to gestureRecognizerShouldBegin
-// makes it fail where it would have begun or recognised. The touch dispatcher puts finished recognisers back
-// to Possible when the next touch begins, so an action still reads the state it was sent for.
+// makes it fail where it would have begun or recognised. The touch dispatcher puts finished
+// recognisers back to Possible when the next touch begins, so an action still reads the state it
+// was sent for.
 class UIGestureRecognizer : public NSObject {
     OBJC_CLASS(UIGestureRecognizer, NSObject)
 public:

@@ -5,8 +5,10 @@
 #include "uikit/UILabel.h"
 #include "uikit/UIPickerViewDataSource.h"
 #include "uikit/UIPickerViewDelegate.h"
+#include "uikit/UITapGestureRecognizer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
@@ -14,6 +16,29 @@ UIPickerView::UIPickerView(CGRect frame)
     : UIView(frame)
 {
     setClipsToBounds(true);
+}
+
+std::shared_ptr<UIPickerView> UIPickerView::create(CGRect frame)
+{
+    auto picker = std::make_shared<UIPickerView>(frame);
+    picker->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(picker, &UIPickerView::rowTapped));
+    return picker;
+}
+
+void UIPickerView::rowTapped(UITapGestureRecognizer* recognizer)
+{
+    auto components = numberOfComponents();
+    if (!components || width() <= 0)
+        return;
+    CGPoint point = recognizer->locationInView(this);
+    auto component = std::clamp<NSInteger>(
+        static_cast<NSInteger>(std::floor(point.x / (width() / static_cast<CGFloat>(components)))), 0,
+        components - 1);
+    auto offset = static_cast<NSInteger>(std::floor((point.y - (height() - rowHeight) / 2) / rowHeight));
+    auto selected = selectedRowInComponent(component);
+    if (selected < 0 || std::abs(offset) > visibleRowsAround)
+        return;
+    selectRow(selected + offset, component, true);
 }
 
 void UIPickerView::setDataSource(std::weak_ptr<UIPickerViewDataSource> dataSource)

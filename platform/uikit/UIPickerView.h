@@ -7,6 +7,7 @@
 #include <vector>
 
 class UILabel;
+class UITapGestureRecognizer;
 class UIPickerViewDataSource;
 class UIPickerViewDelegate;
 
@@ -14,8 +15,9 @@ class UIPickerViewDelegate;
 // up to visibleRowsAround rows above and below it, fading with the distance as the wheel curves
 // away. The numbers of rows are asked of the data source when first needed and again on
 // reloadAllComponents; the titles are asked of the delegate whenever the picker lays out. A
-// selection stays within the rows (0 when a wheel has rows, -1 when it has none).
-// not implemented: turning a wheel by touch, row views and plain titles from the delegate,
+// selection stays within the rows (0 when a wheel has rows, -1 when it has none). A tap on a row
+// in sight turns its wheel to that row, and the picker keeps the tap from the views behind it.
+// not implemented: turning a wheel by dragging, row views and plain titles from the delegate,
 // widths and row heights per component
 class UIPickerView : public UIView {
     OBJC_CLASS(UIPickerView, UIView)
@@ -25,10 +27,8 @@ public:
     static constexpr CGFloat titleFontSize = 21;
 
     explicit UIPickerView(CGRect frame = CGRectZero);
-    static std::shared_ptr<UIPickerView> create(CGRect frame = CGRectZero)
-    {
-        return std::make_shared<UIPickerView>(frame);
-    }
+    // With the tap recogniser that selects rows.
+    static std::shared_ptr<UIPickerView> create(CGRect frame = CGRectZero);
 
     std::shared_ptr<UIPickerViewDataSource> dataSource() const { return m_dataSource.lock(); }
     void setDataSource(std::weak_ptr<UIPickerViewDataSource>);
@@ -55,6 +55,7 @@ private:
         std::shared_ptr<UILabel> label;
     };
     void loadIfNeeded();
+    void rowTapped(UITapGestureRecognizer*);
     std::shared_ptr<UILabel> makeRowView(NSInteger row, NSInteger component, CGRect frame);
 
     std::weak_ptr<UIPickerViewDataSource> m_dataSource;

@@ -18,7 +18,13 @@ class UIPanGestureRecognizer;
 class UIScrollView : public UIView, public UIGestureRecognizerDelegate {
     OBJC_CLASS(UIScrollView, UIView)
 public:
-    using UIView::UIView;
+    // Clips its content to its bounds, as the platform's scroll views do by default.
+    UIScrollView() { setClipsToBounds(true); }
+    explicit UIScrollView(CGRect frame)
+        : UIView(frame)
+    {
+        setClipsToBounds(true);
+    }
     // With the pan recogniser that scrolls it.
     static std::shared_ptr<UIScrollView> create(CGRect frame = CGRectZero);
 

@@ -5,8 +5,7 @@
 UITouch::UITouch(CGPoint screenLocation, std::shared_ptr<UIView> view)
     : m_location(screenLocation)
     , m_view(std::move(view))
-{
-}
+{ }
 
 CGPoint UITouch::locationInView(const UIView* view) const
 {

@@ -1,9 +1,9 @@
 #include "uikit/UITouchSimulator.h"
 
 #include "uikit/UIAlertView.h"
+#include "uikit/UIApplication.h"
 #include "uikit/UIButton.h"
 #include "uikit/UITouch.h"
-#include "uikit/UITouchDispatcher.h"
 #include "uikit/UIWindow.h"
 
 #include <stdexcept>
@@ -23,13 +23,22 @@ UITouchSimulator::UITouchSimulator(std::shared_ptr<UIWindow> window)
 
 std::shared_ptr<UIView> UITouchSimulator::viewAtPoint(CGPoint point) const
 {
+    std::vector<std::shared_ptr<UIView>> roots;
     auto alerts = UIAlertView::visibleAlerts();
-    std::shared_ptr<UIView> root
-        = alerts.empty() ? std::static_pointer_cast<UIView>(m_window) : alerts.back();
-    if (!root)
-        return nullptr;
-    root->layoutIfNeeded();
-    return root->hitTest(root->convertPointFromView(point, nullptr));
+    if (!alerts.empty())
+        roots.push_back(alerts.back());
+    else if (m_window)
+        roots.push_back(m_window);
+    else {
+        auto windows = UIApplication::sharedApplication()->windowsOnScreen();
+        roots.assign(windows.rbegin(), windows.rend());
+    }
+    for (auto& root : roots) {
+        root->layoutIfNeeded();
+        if (auto view = root->hitTest(root->convertPointFromView(point, nullptr)))
+            return view;
+    }
+    return nullptr;
 }
 
 void UITouchSimulator::touchDown(CGPoint point)
@@ -37,7 +46,7 @@ void UITouchSimulator::touchDown(CGPoint point)
     if (m_touch)
         throw std::logic_error("UITouchSimulator: a finger is already down");
     m_touch = std::make_shared<UITouch>(point, viewAtPoint(point));
-    UITouchDispatcher::current().touchBegan(m_touch);
+    UIApplication::sharedApplication()->sendEvent(m_touch, UITouchPhaseBegan);
     settle();
 }
 
@@ -46,7 +55,7 @@ void UITouchSimulator::touchMove(CGPoint point)
     if (!m_touch)
         throw std::logic_error("UITouchSimulator: no finger is down");
     m_touch->moveTo(point);
-    UITouchDispatcher::current().touchMoved();
+    UIApplication::sharedApplication()->sendEvent(m_touch, UITouchPhaseMoved);
     settle();
 }
 
@@ -54,7 +63,7 @@ void UITouchSimulator::touchUp()
 {
     if (!m_touch)
         throw std::logic_error("UITouchSimulator: no finger is down");
-    UITouchDispatcher::current().touchEnded();
+    UIApplication::sharedApplication()->sendEvent(m_touch, UITouchPhaseEnded);
     m_touch.reset();
     settle();
 }

@@ -11,8 +11,10 @@ class UITouch;
 class UIView;
 class UIWindow;
 
-// A finger on the screen of a window, moved as a person would, on the main run loop's virtual
-// clock. Points are in screen coordinates. Before the finger lands the window is laid out; it
+// A finger on the screen of a window, or on the whole screen (every window UIApplication shows,
+// topmost first), moved as a person would, on the main run loop's virtual clock. Points are in
+// screen coordinates. Touches pass through UIApplication sendEvent. Before the finger lands the
+// window is laid out; it
 // lands on the deepest view under it that takes touches (a shown alert takes every touch while it
 // is up), and the touch dispatcher takes it from there. After every step the run loop runs what
 // is due, so when a call returns the actions of the gestures it completed have been sent; a
@@ -29,6 +31,8 @@ public:
     static constexpr int moveSteps = 5;
 
     explicit UITouchSimulator(std::shared_ptr<UIWindow> window);
+    // On the whole screen.
+    UITouchSimulator() = default;
 
     void tap(CGPoint);
     void doubleTap(CGPoint);

@@ -87,6 +87,9 @@ TEST_F(DeviceFileSystemTest, LinksThatStayInsideTheRootAreFollowed)
     fs::create_directories(device().hostPath("/private"));
     fs::create_symlink("../var", device().hostPath("/private/var"));
     EXPECT_EQ(NSString::stringWithContentsOfFile("/private/var/mobile/file.txt")->UTF8String(), "inside");
+    EXPECT_TRUE(NSFileManager::defaultManager()->removeItemAtPath("/private/var"));
+    EXPECT_TRUE(fs::exists(device().hostPath("/var/mobile/file.txt"))) << "removing a link keeps its target";
+    EXPECT_FALSE(fs::exists(fs::symlink_status(device().hostPath("/private/var"))));
 }
 
 TEST(DeviceFileSystem, WithoutARootThereIsNoDisk)

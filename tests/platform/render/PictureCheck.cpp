@@ -41,13 +41,13 @@ render::Picture differenceImage(const render::Picture& picture, const render::Pi
 
 } // namespace
 
-testing::AssertionResult matchesReference(const render::Picture& picture, const std::string& name)
+testing::AssertionResult matchesReference(
+    const render::Picture& picture, const std::string& name, const std::string& folder)
 {
     const char* sourceDir = std::getenv("LUMORA_SOURCE_DIR");
     if (!sourceDir)
         return testing::AssertionFailure() << "LUMORA_SOURCE_DIR is not set (ctest sets it)";
-    std::filesystem::path referencePath
-        = std::filesystem::path(sourceDir) / "tests/platform/render/reference" / (name + ".png");
+    std::filesystem::path referencePath = std::filesystem::path(sourceDir) / folder / (name + ".png");
     std::filesystem::path outputDir = std::filesystem::current_path() / "render-output";
     std::filesystem::create_directories(outputDir);
     picture.writePNG(outputDir / (name + ".png"));

@@ -1,3 +1,5 @@
+// Not yet tested: head and middle truncation, the light blur styles, an image cache entry whose
+// image died and whose address a new image took.
 #include "PictureCheck.h"
 #include "TestImages.h"
 

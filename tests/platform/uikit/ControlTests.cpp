@@ -10,11 +10,13 @@
 #include "uikit/UITapGestureRecognizer.h"
 #include "uikit/UITouchSimulator.h"
 #include "uikit/UIWindow.h"
+#include "uikit/ViewDump.h"
 
 #include "dispatch/RunLoop.h"
 #include "objc/Runtime.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <string>
 #include <vector>
@@ -163,4 +165,27 @@ TEST_F(ControlTest, ASwitchFlipsOnATapButNotWhenSetByCode)
     toggle->setEnabled(false);
     m_finger->tap(CGPointMake(320, 20));
     EXPECT_FALSE(toggle->isOn());
+}
+
+TEST_F(ControlTest, ControlsDescribeTheirStateInTheViewDump)
+{
+    auto slider = UISlider::create(CGRectMake(0, 0, 200, 30));
+    slider->setValue(0.5);
+    slider->setThumbTintColor(UIColor::whiteColor());
+    auto toggle = UISwitch::create();
+    toggle->setOn(true);
+    toggle->setEnabled(false);
+    auto button = UIButton::buttonWithType(UIButtonTypeSystem);
+    button->setTitle("OK", UIControlStateNormal);
+    m_panel->addSubview(slider);
+    m_panel->addSubview(toggle);
+    m_panel->addSubview(button);
+
+    auto dump = ViewDump::json(*m_panel)["subviews"];
+    EXPECT_EQ(dump[0]["value"], 0.5);
+    EXPECT_EQ(dump[0]["thumbTintColor"], "#ffffffff");
+    EXPECT_EQ(dump[1]["on"], true);
+    EXPECT_EQ(dump[1]["enabled"], false);
+    EXPECT_EQ(dump[2]["buttonType"], 1);
+    EXPECT_EQ(dump[2]["title"], "OK");
 }

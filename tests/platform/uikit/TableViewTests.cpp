@@ -100,6 +100,7 @@ TEST_F(TableViewTest, ReloadLaysSectionsOutFromTheDataSourcesAnswers)
     EXPECT_EQ(m_table->footerViewForSection(1)->frame(), CGRectMake(0, 196, 335, 10));
     EXPECT_EQ(m_table->contentSize(), CGSizeMake(335, 206));
     EXPECT_EQ(m_table->rectForSection(1), CGRectMake(0, 36, 335, 170));
+    EXPECT_EQ(m_table->rectForRowAtIndexPath(NSIndexPath(2, 1)), CGRectMake(0, 156, 335, 40));
     EXPECT_EQ(m_table->cellForRowAtIndexPath(NSIndexPath(3, 1)), nullptr);
 
     // A new width moves what is there; a reload asks again and replaces every view.

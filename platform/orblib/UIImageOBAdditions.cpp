@@ -1,0 +1,56 @@
+#include "orblib/UIImageOBAdditions.h"
+
+#include "contracts/UIImageOBAdditions.h"
+#include "uikit/UIColor.h"
+#include "uikit/UIImage.h"
+
+#include <algorithm>
+
+namespace orblib::UIImageOBAdditions {
+namespace {
+
+constexpr std::uint8_t opaqueEnough = 128;
+
+std::shared_ptr<UIColor> mergedColorImplementation(id self, SEL)
+{
+    auto* image = dynamic_cast<UIImage*>(self);
+    return image ? mergedColor(*image) : nullptr;
+}
+
+} // namespace
+
+std::shared_ptr<UIColor> mergedColor(const UIImage& image)
+{
+    const auto& rgba = image.bitmap().rgba;
+    double sum[3] = {};
+    double totalWeight = 0;
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        if (rgba[i + 3] < opaqueEnough)
+            continue;
+        double weight = rgba[i + 3] / 255.0;
+        for (int c = 0; c < 3; ++c)
+            sum[c] += rgba[i + c] / 255.0 * weight;
+        totalWeight += weight;
+    }
+    if (totalWeight == 0)
+        return nullptr;
+    double average[3];
+    for (int c = 0; c < 3; ++c)
+        average[c] = sum[c] / totalWeight;
+    double brightness = *std::max_element(average, average + 3);
+    double darkest = *std::min_element(average, average + 3);
+    if (brightness > darkest) {
+        double saturation = (brightness - darkest) / brightness;
+        double raised = 1 - (1 - saturation) * (1 - saturation);
+        for (double& component : average)
+            component = brightness - (brightness - component) * raised / saturation;
+    }
+    return UIColor::colorWithRed(average[0], average[1], average[2], 1);
+}
+
+void registerMethods()
+{
+    UIImage::staticClass()->addMethod(contracts::UIImageOBAdditions::mergedColor, &mergedColorImplementation);
+}
+
+} // namespace orblib::UIImageOBAdditions

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "foundation/NSObjCRuntime.h"
+#include "uikit/UIResponder.h"
+
+#include <memory>
+#include <vector>
+
+class UITouch;
+class UIWindow;
+
+enum UITouchPhase : NSInteger {
+    UITouchPhaseBegan = 0,
+    UITouchPhaseMoved = 1,
+    UITouchPhaseEnded = 3,
+};
+
+// The running application: the windows it shows and the touches on their way to them. There is
+// one per simulated process: a plain one until the host installs its own (SpringBoard installs
+// its application object when it boots).
+//
+// The screen is the windows that are not hidden, stacked by level; the renderer draws it and the
+// touch simulator hit-tests it, topmost window first.
+class UIApplication : public UIResponder {
+    OBJC_CLASS(UIApplication, UIResponder)
+public:
+    static std::shared_ptr<UIApplication> sharedApplication();
+    static void setSharedApplication(std::shared_ptr<UIApplication>);
+
+    // The windows made key and visible in this process and still alive, bottom to top: by level,
+    // then in the order they were last made key and visible. Hidden ones included.
+    std::vector<std::shared_ptr<UIWindow>> windows() const;
+    // The windows that are not hidden, bottom to top.
+    std::vector<std::shared_ptr<UIWindow>> windowsOnScreen() const;
+    // The window last made key and visible that is not hidden.
+    std::shared_ptr<UIWindow> keyWindow() const;
+    void windowDidBecomeKeyAndVisible(const std::shared_ptr<UIWindow>&);
+
+    // Every touch passes here on its way to the views (the touch dispatcher). A subclass may
+    // watch touches, or hold back a touch that begins (its later phases then reach nothing).
+    virtual void sendEvent(const std::shared_ptr<UITouch>&, UITouchPhase);
+};

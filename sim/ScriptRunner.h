@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Command.h"
+#include "OutputFolder.h"
+
+#include <iosfwd>
+#include <span>
+
+class Simulator;
+
+// Runs checked commands on the simulator, one after the other. Paths of the files written, and
+// what print asks for, go to `out`. A command that meets the device as it stands and cannot
+// proceed (an expectation not met, a target naming no view) throws ScriptFailure naming its line.
+class ScriptRunner {
+public:
+    ScriptRunner(Simulator&, const OutputFolder&, std::ostream& out);
+
+    void run(std::span<const Command>);
+    void run(const Command&);
+
+private:
+    [[noreturn]] void fail(const Command&, const std::string& what) const;
+    std::shared_ptr<UIView> view(const Command&, const Target&) const;
+    // The probe's view; nothing only where its property reads missing views.
+    std::shared_ptr<UIView> view(const Command&, const Probe&) const;
+    CGPoint point(const Command&) const;
+    void expect(const Command&) const;
+    void print(const Command&) const;
+
+    Simulator& m_simulator;
+    const OutputFolder& m_output;
+    std::ostream& m_out;
+};

@@ -1,0 +1,70 @@
+#include "Verbs.h"
+
+#include <string>
+
+namespace {
+
+constexpr Verbs::Verb verbs[] = {
+    { "advance", "DURATION", "runs virtual time (500ms, 30s, 5m, 2h); timers fire on time" },
+    { "tap", "TARGET", "a finger taps the target's middle" },
+    { "double-tap", "TARGET", "two taps, 0.1 s apart" },
+    { "long-press", "TARGET [DURATION]", "a finger rests on the target, 1 s unless given" },
+    { "swipe", "up|down|left|right TARGET", "a finger swipes from the target's middle" },
+    { "home", "", "presses the home button" },
+    { "display", "off|on", "the sleep/wake button: the display turns off (locking) or on" },
+    { "lock", "", "locks the device" },
+    { "unlock", "", "unlocks the device" },
+    { "rotate", "portrait|landscape|upside-down", "turns the device" },
+    { "battery", "LEVEL [RATE]", "sets the charge (0 to 1, or 0% to 100%) and its change per hour" },
+    { "charger", "on|off", "plugs the charger in or out" },
+    { "low-power", "on|off", "turns low-power mode on or off" },
+    { "call", "incoming|active|end", "a phone call rings, is answered, ends" },
+    { "facetime", "invite|active|end", "a video call invites, is answered, ends" },
+    { "bulletin", "show|dismiss", "a full-screen bulletin arrives or is dismissed" },
+    { "today", "open|close", "opens or closes the Notification Center's Today page (9.x)" },
+    { "search open", "EDGE", "drags the search page in from edge 1 or 8 (9.x)" },
+    { "search close", "", "closes the search page" },
+    { "music", "play|pause", "the media player plays or pauses" },
+    { "timer start", "DURATION", "starts the Clock's countdown timer" },
+    { "set", "KEY VALUE", "writes a preference as Settings does; read at the next reload" },
+    { "respring", "", "restarts SpringBoard from the same device root" },
+    { "snapshot", "FILE.png", "writes what the screen shows" },
+    { "dump", "FILE.json [TARGET]", "writes the view tree of the screen, or of the target" },
+    { "alert press", "TITLE", "presses the button with this title on the topmost alert" },
+    { "expect", "TARGET.PROPERTY OP VALUE", "checks a property; stops the script with status 1 if not met" },
+    { "print", "TARGET[.PROPERTY]", "prints the target's view tree, or one property" },
+};
+
+} // namespace
+
+std::span<const Verbs::Verb> Verbs::all()
+{
+    return verbs;
+}
+
+const Verbs::Verb* Verbs::find(std::string_view first, std::string_view second)
+{
+    const Verb* found = nullptr;
+    for (auto& verb : verbs) {
+        auto space = verb.name.find(' ');
+        if (space == std::string_view::npos
+                ? verb.name == first
+                : verb.name.substr(0, space) == first && verb.name.substr(space + 1) == second)
+            found = &verb;
+    }
+    return found;
+}
+
+std::string Verbs::formsBeginningWith(std::string_view first)
+{
+    std::string forms;
+    for (auto& verb : verbs) {
+        if (verb.name.starts_with(first) && verb.name.size() > first.size()
+            && verb.name[first.size()] == ' ') {
+            forms += (forms.empty() ? "" : " or ") + std::string(verb.name);
+            if (!verb.form.empty())
+                forms += " " + std::string(verb.form);
+        }
+    }
+    return forms;
+}
