@@ -1,4 +1,4 @@
-// Not yet tested: the landscape picture (see below); the activity multipliers of the iPad and iPod rows (one
+// Not yet tested: the activity multipliers of the iPad and iPod rows (one
 // table, read the same way as the phone rows); the bolt animation's frame order while charging.
 #include "LMAmpiro/LMAmpiroDisplayView.h"
 #include "iokit/Battery.h"
@@ -334,14 +334,16 @@ TEST(AmpiroDisplayView, LaysOutInUnitsOfFiftyPointsUprightAndTwentyFiveOtherwise
     }
 }
 
-// Landscape waits for the platform: the host gives UIScreen the bounds already turned for the
-// orientation and the support library turns them again, so a landscape overlay comes out upright.
-TEST(AmpiroDisplayView, DrawsTheOverlayUpright)
+TEST(AmpiroDisplayView, DrawsTheOverlayUprightAndOnItsSide)
 {
-    AmpiroScene scene(draining(0.47));
-    scene.overlay->show();
-    advance(1);
-    render::ViewRenderer renderer(2);
-    EXPECT_TRUE(matchesReference(
-        renderer.render(*scene.overlay), "battery-overlay-portrait", "tests/LMAmpiro/reference"));
+    const std::pair<int, const char*> orientations[]
+        = { { 1, "battery-overlay-portrait" }, { 3, "battery-overlay-landscape" } };
+    for (auto [orientation, reference] : orientations) {
+        AmpiroScene scene(draining(0.47));
+        scene.host().setOrientation(orientation);
+        scene.overlay->show();
+        advance(1);
+        render::ViewRenderer renderer(2);
+        EXPECT_TRUE(matchesReference(renderer.render(*scene.overlay), reference, "tests/LMAmpiro/reference"));
+    }
 }
