@@ -7,6 +7,7 @@
 #include "dispatch/NSTimer.h"
 #include "dispatch/SharedInstance.h"
 #include "foundation/NSBundle.h"
+#include "hooks/LMResourceBundle.h"
 #include "objc/ClassRef.h"
 #include "objc/Format.h"
 #include "overlays/RootWindowCapture.h"
@@ -26,7 +27,6 @@
 
 namespace {
 
-constexpr std::string_view bundlePath = "/Library/Application Support/Lumora/LumoraBundle.bundle";
 constexpr std::string_view calibratingText
     = "Calibrating Initial Battery Drain Rate...\n(this may take a while)";
 constexpr double unreadableCapacity = -100.0;
@@ -187,7 +187,7 @@ std::shared_ptr<LMAmpiroDisplayView> LMAmpiroDisplayView::create()
 void LMAmpiroDisplayView::buildContent()
 {
     m_themeColor = settings()->ampiroThemeColor();
-    m_bundle = NSBundle::initWithPath(bundlePath);
+    m_bundle = NSBundle::initWithPath(LMResourceBundlePath);
     determineDevice();
     buildBattery();
     buildActivities();

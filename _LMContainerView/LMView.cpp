@@ -23,6 +23,7 @@
 #include "foundation/NSBundle.h"
 #include "foundation/NSDate.h"
 #include "foundation/NSDateFormatter.h"
+#include "hooks/LMResourceBundle.h"
 #include "hooks/LMSystemVersion.h"
 #include "launcher/LMAppLauncherView.h"
 #include "objc/ClassRef.h"
@@ -51,7 +52,6 @@
 
 namespace {
 
-constexpr std::string_view bundlePath = "/Library/Application Support/Lumora/LumoraBundle.bundle";
 constexpr const char* fontName = "HelveticaNeue-Light";
 constexpr CGSize batteryIconSize { 25, 12.5 };
 constexpr double defaultWeatherUpdateRate = 1800;
@@ -237,7 +237,7 @@ void LMView::init()
     static objc::ClassRef musicProviderClass { "OBMusicProvider" };
     m_settings = LMSettings::sharedInstance();
     m_musicProvider = contracts::shared<contracts::OBMusicProvider>(musicProviderClass);
-    m_lumoraBundle = NSBundle::initWithPath(bundlePath);
+    m_lumoraBundle = NSBundle::initWithPath(LMResourceBundlePath);
 
     m_previousInterfaceOrientation = -1;
     m_isAnAlarmActive = false;

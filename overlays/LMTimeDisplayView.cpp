@@ -12,6 +12,7 @@
 #include "foundation/NSBundle.h"
 #include "foundation/NSCalendar.h"
 #include "foundation/NSDateFormatter.h"
+#include "hooks/LMResourceBundle.h"
 #include "objc/ClassRef.h"
 #include "objc/Format.h"
 #include "overlays/LMHourText.h"
@@ -30,7 +31,6 @@
 
 namespace {
 
-constexpr std::string_view bundlePath = "/Library/Application Support/Lumora/LumoraBundle.bundle";
 // 1 January 1970 to 1 January 2001.
 constexpr int epochDistanceInHours = 271752;
 constexpr int timerRunning = 3;
@@ -97,7 +97,7 @@ bool LMTimeDisplayView::init()
     if (!LMContainerOverlay::init())
         return false;
     auto self = objc::retain(this);
-    auto bundle = NSBundle::initWithPath(bundlePath);
+    auto bundle = NSBundle::initWithPath(LMResourceBundlePath);
     for (int hour = 23; hour >= 0; --hour)
         m_hours.push_back(hour);
     for (int minute = 59; minute >= 0; --minute)

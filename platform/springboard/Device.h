@@ -81,9 +81,6 @@ struct Device {
     Battery battery;
     Call phoneCall;
     Call faceTimeCall;
-    // Not read by the host: the Clock store keeps the countdown timer, across restarts too. Kept
-    // only until the simulator stops reading it.
-    std::optional<CFAbsoluteTime> timerFireDate;
     // Music is playing (what plays is the support library's now-playing item).
     bool musicPlaying { false };
 
