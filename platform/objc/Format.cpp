@@ -12,16 +12,16 @@ bool isLengthModifier(char c)
 
 std::string printfConversion(std::string_view conversion, const char* length, char type)
 {
-    std::string spec(conversion.substr(0, conversion.size() - 1));
-    spec += length;
-    spec += type;
-    return spec;
+    std::string printfFormat(conversion.substr(0, conversion.size() - 1));
+    printfFormat += length;
+    printfFormat += type;
+    return printfFormat;
 }
 
-template <class T> void appendPrintf(std::string& out, const std::string& spec, T value)
+template <class T> void appendPrintf(std::string& out, const std::string& printfFormat, T value)
 {
     char buffer[512];
-    int written = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+    int written = std::snprintf(buffer, sizeof buffer, printfFormat.c_str(), value);
     if (written < 0)
         return;
     if (static_cast<size_t>(written) < sizeof buffer) {
@@ -29,7 +29,7 @@ template <class T> void appendPrintf(std::string& out, const std::string& spec, 
         return;
     }
     std::string large(static_cast<size_t>(written) + 1, '\0');
-    std::snprintf(large.data(), large.size(), spec.c_str(), value);
+    std::snprintf(large.data(), large.size(), printfFormat.c_str(), value);
     large.pop_back();
     out += large;
 }

@@ -3,6 +3,7 @@
 #include "_LMContainerView/LMView.h"
 #include "_LMContainerView/LMViewHooks.h"
 #include "settings/LMSettings.h"
+#include "support/host/DescribedText.h"
 #include "uikit/NSTextAttachment.h"
 #include "uikit/UIImage.h"
 #include "uikit/UILabel.h"
@@ -60,15 +61,7 @@ std::string PanelScene::text(std::string_view field) const
 
 std::string PanelScene::describedText(std::string_view field) const
 {
-    auto text = view<UILabel>(field)->attributedText();
-    std::string described;
-    for (auto& run : text ? text->runs() : std::vector<NSAttributedRun> {}) {
-        if (auto& attachment = run.attributes.attachment)
-            described += "[" + (attachment->image() ? attachment->image()->name() : "no image") + "]";
-        else
-            described += run.text;
-    }
-    return described;
+    return ::describedText(view<UILabel>(field)->attributedText());
 }
 
 void PanelScene::advance(double seconds)

@@ -7,6 +7,7 @@
 #include "platform/render/PictureCheck.h"
 #include "render/ViewRenderer.h"
 #include "settings/LMSettings.h"
+#include "support/host/DescribedText.h"
 #include "uikit/NSTextAttachment.h"
 #include "uikit/UIImage.h"
 #include "uikit/UILabel.h"
@@ -63,15 +64,7 @@ std::shared_ptr<UIView> OverlayScene::find(const UIView& root, std::string_view 
 std::string OverlayScene::panelText(std::string_view field) const
 {
     auto label = std::dynamic_pointer_cast<UILabel>(find(panel(), field));
-    auto text = label ? label->attributedText() : nullptr;
-    std::string described;
-    for (auto& run : text ? text->runs() : std::vector<NSAttributedRun> {}) {
-        if (auto& attachment = run.attributes.attachment)
-            described += "[" + (attachment->image() ? attachment->image()->name() : "no image") + "]";
-        else
-            described += run.text;
-    }
-    return described;
+    return describedText(label ? label->attributedText() : nullptr);
 }
 
 void OverlayScene::advance(double seconds)
