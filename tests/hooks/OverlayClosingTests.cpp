@@ -12,6 +12,7 @@
 #include "springboard/SBNotificationCenterController.h"
 #include "springboard/SBUIController.h"
 #include "support/host/HostFixture.h"
+#include "support/host/IdleCountdownRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -81,26 +82,6 @@ std::set<std::string> allOverlays()
     for (auto& overlay : overlays)
         names.insert(overlay.name);
     return names;
-}
-
-// Every restart of the idle countdown asks for the dim interval: wrapping the request (as
-// another tweak would) records each restart with what the probe sees at that moment.
-std::vector<std::string> s_events;
-std::function<std::string()> s_probe;
-objc::IMP<double> s_previousDimInterval;
-double recordingDimInterval(id self, SEL cmd)
-{
-    s_events.push_back("idle countdown restarted: " + s_probe());
-    return s_previousDimInterval(self, cmd);
-}
-
-void recordIdleCountdownRestarts(std::function<std::string()> probe)
-{
-    s_events.clear();
-    s_probe = std::move(probe);
-    MSHookMessageEx(objc_getClass("SBBacklightController"),
-        contracts::SBBacklightController::defaultLockScreenDimInterval.selector(), &recordingDimInterval,
-        &s_previousDimInterval);
 }
 
 } // namespace
@@ -176,11 +157,12 @@ TEST(OverlayClosing, OnTheTodayPageSpringBoardHandlesTheHomeButtonFirstAndThenTh
                 + (weatherOpen ? ", weather open" : ", weather closed");
         });
 
-        s_events.push_back("press");
+        recordedEvents().push_back("press");
         springboard::SBLockScreenManager::sharedInstance()->noteMenuButtonDown();
-        s_events.push_back(std::string("click answered ") + (host->clickedMenuButton() ? "YES" : "NO"));
+        recordedEvents().push_back(
+            std::string("click answered ") + (host->clickedMenuButton() ? "YES" : "NO"));
 
-        EXPECT_EQ(s_events, test.events);
+        EXPECT_EQ(recordedEvents(), test.events);
         EXPECT_TRUE(openOverlays().empty());
         EXPECT_TRUE(fixture.host().device().locked);
     }

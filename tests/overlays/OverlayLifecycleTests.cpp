@@ -14,6 +14,7 @@
 #include "springboard/FBRootWindow.h"
 #include "springboard/SBBacklightController.h"
 #include "support/host/HostFixture.h"
+#include "support/host/IdleCountdownRecorder.h"
 #include "uikit/UITouchSimulator.h"
 
 #include <gtest/gtest.h>
@@ -68,26 +69,6 @@ double idleSecondsLeftFrom(double start)
 {
     auto fireDate = springboard::SBBacklightController::sharedInstance()->idleTimerFireDate();
     return fireDate ? *fireDate - start : -1;
-}
-
-// Every restart of the idle countdown asks for the dim interval: wrapping the request (as
-// another tweak would) records each restart with what the probe sees at that moment.
-std::vector<std::string> s_events;
-std::function<std::string()> s_probe;
-objc::IMP<double> s_previousDimInterval;
-double recordingDimInterval(id self, SEL cmd)
-{
-    s_events.push_back("idle countdown restarted: " + s_probe());
-    return s_previousDimInterval(self, cmd);
-}
-
-void recordIdleCountdownRestarts(std::function<std::string()> probe)
-{
-    s_events.clear();
-    s_probe = std::move(probe);
-    MSHookMessageEx(objc_getClass("SBBacklightController"),
-        contracts::SBBacklightController::defaultLockScreenDimInterval.selector(), &recordingDimInterval,
-        &s_previousDimInterval);
 }
 
 std::string describeFrame(const UIView& view)
@@ -169,14 +150,14 @@ TEST(OverlayLifecycle, AContainerOverlayRestartsTheCountdownOnceOnScreenAndOnceM
         return describeFrame(*weather) + (onScreen ? " on screen" : " out of sight");
     });
 
-    s_events.push_back("open");
+    recordedEvents().push_back("open");
     weather->show();
     advance(settle);
-    s_events.push_back("close");
+    recordedEvents().push_back("close");
     weather->hide();
     advance(settle);
 
-    EXPECT_EQ(s_events,
+    EXPECT_EQ(recordedEvents(),
         (std::vector<std::string> { "open", "idle countdown restarted: 375x667 on screen", "close",
             "idle countdown restarted: 375x667 on screen" }));
     EXPECT_TRUE(weather->containerWindow()->isHidden());
@@ -194,15 +175,15 @@ TEST(OverlayLifecycle, ADisplayOverlayRestartsTheCountdownAfterAppearingAndAfter
     });
 
     opened = now();
-    s_events.push_back("open");
+    recordedEvents().push_back("open");
     battery->show();
     advance(settle);
     opened = now();
-    s_events.push_back("close");
+    recordedEvents().push_back("close");
     battery->hide();
     advance(settle);
 
-    EXPECT_EQ(s_events,
+    EXPECT_EQ(recordedEvents(),
         (std::vector<std::string> { "open", "idle countdown restarted: after 0.3 s, shown, alpha 1", "close",
             "idle countdown restarted: after 0.3 s, hidden, alpha 0" }));
 }
