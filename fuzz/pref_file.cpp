@@ -49,73 +49,13 @@ void require(bool condition)
 void readEveryGetter(const LMSettings& settings)
 {
     require(settings.themeColor() != nullptr);
-    settings.enabled();
-    settings.location();
-    settings.shouldShowStatusBar();
-    settings.blurEnabled();
-    settings.idleTimerDuration();
-    settings.chronelOverlayEnabled();
-    settings.militaryTime();
-    require(settings.timeColor() != nullptr);
-    settings.secondsEnabled();
-    settings.showAlarmTimer();
-    settings.chronelPauseResumeTimerEnabled();
-    settings.chronelCancelTimerEnabled();
-    settings.chronelTimerHourAndSeconds();
-    require(settings.alarmTimerColor() != nullptr);
-    settings.chronelResetLockScreenDim();
-    settings.chronelHomeButtonCloseEnabled();
-    settings.forecastOverlayEnabled();
-    settings.temperatureScale();
-    settings.forecastMilitaryTime();
-    require(settings.weatherColor() != nullptr);
-    settings.weatherUpdateRate();
-    settings.forecastResetLockScreenDim();
-    settings.forecastHomeButtonCloseEnabled();
-    settings.forecastErrorMessageEnabled();
-    settings.ampiroEnabled();
-    settings.ampiroOverlayEnabled();
-    require(settings.ampiroThemeColor() != nullptr);
-    settings.ampiroResetLockScreenDim();
-    settings.ampiroHomeButtonCloseEnabled();
-    settings.kalendoEnabled();
-    settings.kalendoOverlayEnabled();
-    settings.kalendoDaysFromNow();
-    require(settings.kalendoMaxEvents() >= 0);
-    require(settings.kalendoMaxReminders() >= 0);
-    require(settings.calendarBlacklist() != nullptr);
-    settings.kalendoPrivacyModeEnabled();
-    settings.kalendoCalendarColorsEnabled();
-    settings.kalendoStrongerColorEnabled();
-    settings.autoColorEventSectionEnabled();
-    settings.kalendoCollapseEnabled();
-    settings.nothingScheduledLabelEnabled();
-    settings.somethingScheduledLabelEnabled();
-    settings.kalendoResetLockScreenDim();
-    settings.kalendoHomeButtonCloseEnabled();
-    settings.missivaEnabled();
-    settings.missivaOverlayEnabled();
-    settings.missivaLaunchEnabled();
-    settings.missivaPrivacyModeEnabled();
-    settings.missivaStrongerColorEnabled();
-    settings.autoColorNotificationSectionEnabled();
-    settings.missivaCollapseEnabled();
-    settings.dismissAllNotificationsButtonEnabled();
-    settings.noNotificationsLabelEnabled();
-    settings.hasNotificationsLabelEnabled();
-    settings.missivaResetLockScreenDim();
-    settings.missivaHomeButtonCloseEnabled();
-    settings.skipraEnabled();
-    require(settings.addAppBundleID() != nullptr);
-    settings.appLauncherShape();
-    settings.useCustomApps();
-    settings.melodraEnabled();
-    settings.melodraOverlayEnabled();
-    settings.melodraQuickGesturesEnabled();
-    settings.autoColorMelodraSectionEnabled();
-    settings.autoColorMelodraOverlayEnabled();
-    settings.melodraResetLockScreenDim();
-    settings.melodraHomeButtonCloseEnabled();
+#define READ_VALUE(name, fallback) settings.name();
+#define READ_COUNT(name, fallback) require(settings.name() >= 0);
+#define READ_OBJECT(name, fallback) require(settings.name() != nullptr);
+    LM_SETTINGS_TABLE(READ_VALUE, READ_VALUE, READ_COUNT, READ_VALUE, READ_OBJECT, READ_OBJECT)
+#undef READ_VALUE
+#undef READ_COUNT
+#undef READ_OBJECT
 }
 
 } // namespace

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "objc/NSObject.h"
+#include "settings/LMSetting.h"
+#include "settings/LMSettingsTable.h"
 
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 class UIColor;
 namespace contracts {
 class OBPreferenceManager;
 }
 
-// The user's preferences, one typed getter per key of the preference file, each read afresh
-// from the preference manager of the last reload.
+// The user's preferences, one typed getter per row of LMSettingsTable.h, each read afresh from
+// the preference manager of the last reload.
 //
 // reload swaps the manager through an std::atomic<std::shared_ptr>: a getter takes its own
 // strong reference first, so one running on a background queue while the main thread reloads
@@ -31,93 +34,32 @@ public:
 
     void reload();
 
+    // The system white, whatever the file holds; no key is read.
     std::shared_ptr<UIColor> themeColor() const;
 
-    bool enabled() const;
-    int location() const;
-    bool shouldShowStatusBar() const;
-    bool blurEnabled() const;
-    double idleTimerDuration() const;
+#define LM_SWITCH_GETTER(name, fallback) bool name() const;
+#define LM_NUMBER_GETTER(name, fallback) int name() const;
+#define LM_DURATION_GETTER(name, fallback) double name() const;
+#define LM_COLOUR_GETTER(name, fallback) std::shared_ptr<UIColor> name() const;
+#define LM_OBJECT_GETTER(name, fallback) std::shared_ptr<NSObject> name() const;
+    LM_SETTINGS_TABLE(LM_SWITCH_GETTER, LM_NUMBER_GETTER, LM_NUMBER_GETTER, LM_DURATION_GETTER, LM_COLOUR_GETTER,
+        LM_OBJECT_GETTER)
+#undef LM_SWITCH_GETTER
+#undef LM_NUMBER_GETTER
+#undef LM_DURATION_GETTER
+#undef LM_COLOUR_GETTER
+#undef LM_OBJECT_GETTER
 
-    bool chronelOverlayEnabled() const;
-    bool militaryTime() const;
-    std::shared_ptr<UIColor> timeColor() const;
-    bool secondsEnabled() const;
-    bool showAlarmTimer() const;
-    bool chronelPauseResumeTimerEnabled() const;
-    bool chronelCancelTimerEnabled() const;
-    bool chronelTimerHourAndSeconds() const;
-    std::shared_ptr<UIColor> alarmTimerColor() const;
-    bool chronelResetLockScreenDim() const;
-    bool chronelHomeButtonCloseEnabled() const;
-
-    bool forecastOverlayEnabled() const;
-    int temperatureScale() const;
-    bool forecastMilitaryTime() const;
-    std::shared_ptr<UIColor> weatherColor() const;
-    double weatherUpdateRate() const;
-    bool forecastResetLockScreenDim() const;
-    bool forecastHomeButtonCloseEnabled() const;
-    bool forecastErrorMessageEnabled() const;
-
-    bool ampiroEnabled() const;
-    bool ampiroOverlayEnabled() const;
-    std::shared_ptr<UIColor> ampiroThemeColor() const;
-    bool ampiroResetLockScreenDim() const;
-    bool ampiroHomeButtonCloseEnabled() const;
-
-    bool kalendoEnabled() const;
-    bool kalendoOverlayEnabled() const;
-    int kalendoDaysFromNow() const;
-    // Never negative; 99 when reading the value fails with an exception.
-    int kalendoMaxEvents() const;
-    int kalendoMaxReminders() const;
-    // The stored object itself (text of calendar titles separated by ","), else "".
-    std::shared_ptr<NSObject> calendarBlacklist() const;
-    bool kalendoPrivacyModeEnabled() const;
-    bool kalendoCalendarColorsEnabled() const;
-    bool kalendoStrongerColorEnabled() const;
-    bool autoColorEventSectionEnabled() const;
-    bool kalendoCollapseEnabled() const;
-    bool nothingScheduledLabelEnabled() const;
-    bool somethingScheduledLabelEnabled() const;
-    bool kalendoResetLockScreenDim() const;
-    bool kalendoHomeButtonCloseEnabled() const;
-
-    bool missivaEnabled() const;
-    bool missivaOverlayEnabled() const;
-    bool missivaLaunchEnabled() const;
-    bool missivaPrivacyModeEnabled() const;
-    bool missivaStrongerColorEnabled() const;
-    bool autoColorNotificationSectionEnabled() const;
-    bool missivaCollapseEnabled() const;
-    bool dismissAllNotificationsButtonEnabled() const;
-    bool noNotificationsLabelEnabled() const;
-    bool hasNotificationsLabelEnabled() const;
-    bool missivaResetLockScreenDim() const;
-    bool missivaHomeButtonCloseEnabled() const;
-
-    bool skipraEnabled() const;
-    // The stored object itself, else "YES".
-    std::shared_ptr<NSObject> addAppBundleID() const;
-    int appLauncherShape() const;
-    bool useCustomApps() const;
-
-    bool melodraEnabled() const;
-    bool melodraOverlayEnabled() const;
-    bool melodraQuickGesturesEnabled() const;
-    bool autoColorMelodraSectionEnabled() const;
-    bool autoColorMelodraOverlayEnabled() const;
-    bool melodraResetLockScreenDim() const;
-    bool melodraHomeButtonCloseEnabled() const;
+    // Every row of the table, in its order: what the preference pages must offer.
+    static const std::vector<LMSetting>& keys();
 
 private:
-    std::shared_ptr<NSObject> value(const std::string& key, const std::string& fallback) const;
-    bool boolValue(const std::string& key, const std::string& fallback) const;
-    int intValue(const std::string& key, const std::string& fallback) const;
-    double doubleValue(const std::string& key, const std::string& fallback) const;
-    std::shared_ptr<UIColor> colorValue(const std::string& key, const std::string& fallback) const;
-    int maximumCount(const std::string& key) const;
+    std::shared_ptr<NSObject> value(const LMSetting&) const;
+    bool boolValue(const LMSetting&) const;
+    int intValue(const LMSetting&) const;
+    int maximumCount(const LMSetting&) const;
+    double doubleValue(const LMSetting&) const;
+    std::shared_ptr<UIColor> colorValue(const LMSetting&) const;
 
     std::atomic<std::shared_ptr<contracts::OBPreferenceManager>> m_prefs;
 };

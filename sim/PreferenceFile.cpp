@@ -9,6 +9,7 @@
 #include "foundation/NSNumber.h"
 #include "foundation/NSPropertyListSerialization.h"
 #include "foundation/NSString.h"
+#include "settings/LMSettings.h"
 
 #include <algorithm>
 #include <fstream>
@@ -16,76 +17,6 @@
 #include <stdexcept>
 
 namespace {
-
-constexpr std::string_view keys[] = {
-    "enabled",
-    "location",
-    "shouldShowStatusBar",
-    "blurEnabled",
-    "idleTimerDuration",
-    "chronelOverlayEnabled",
-    "militaryTime",
-    "timeColor",
-    "secondsEnabled",
-    "showAlarmTimer",
-    "chronelPauseResumeTimerEnabled",
-    "chronelCancelTimerEnabled",
-    "chronelTimerHourAndSeconds",
-    "alarmTimerColor",
-    "chronelResetLockScreenDim",
-    "chronelHomeButtonCloseEnabled",
-    "forecastOverlayEnabled",
-    "temperatureScale",
-    "forecastMilitaryTime",
-    "weatherColor",
-    "weatherUpdateRate",
-    "forecastResetLockScreenDim",
-    "forecastHomeButtonCloseEnabled",
-    "forecastErrorMessageEnabled",
-    "ampiroEnabled",
-    "ampiroOverlayEnabled",
-    "ampiroThemeColor",
-    "ampiroResetLockScreenDim",
-    "ampiroHomeButtonCloseEnabled",
-    "kalendoEnabled",
-    "kalendoOverlayEnabled",
-    "kalendoDaysFromNow",
-    "kalendoMaxEvents",
-    "kalendoMaxReminders",
-    "calendarBlacklist",
-    "kalendoPrivacyModeEnabled",
-    "kalendoCalendarColorsEnabled",
-    "kalendoStrongerColorEnabled",
-    "autoColorEventSectionEnabled",
-    "kalendoCollapseEnabled",
-    "nothingScheduledLabelEnabled",
-    "somethingScheduledLabelEnabled",
-    "kalendoResetLockScreenDim",
-    "kalendoHomeButtonCloseEnabled",
-    "missivaEnabled",
-    "missivaOverlayEnabled",
-    "missivaLaunchEnabled",
-    "missivaPrivacyModeEnabled",
-    "missivaStrongerColorEnabled",
-    "autoColorNotificationSectionEnabled",
-    "missivaCollapseEnabled",
-    "dismissAllNotificationsButtonEnabled",
-    "noNotificationsLabelEnabled",
-    "hasNotificationsLabelEnabled",
-    "missivaResetLockScreenDim",
-    "missivaHomeButtonCloseEnabled",
-    "skipraEnabled",
-    "addAppBundleID",
-    "appLauncherShape",
-    "useCustomApps",
-    "melodraEnabled",
-    "melodraOverlayEnabled",
-    "melodraQuickGesturesEnabled",
-    "autoColorMelodraSectionEnabled",
-    "autoColorMelodraOverlayEnabled",
-    "melodraResetLockScreenDim",
-    "melodraHomeButtonCloseEnabled",
-};
 
 std::shared_ptr<NSObject> storedValue(const Tokenizer::Token& value)
 {
@@ -106,7 +37,8 @@ std::shared_ptr<NSObject> storedValue(const Tokenizer::Token& value)
 
 bool PreferenceFile::isKnownKey(std::string_view key)
 {
-    return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+    auto& keys = LMSettings::keys();
+    return std::any_of(keys.begin(), keys.end(), [key](auto& setting) { return setting.key() == key; });
 }
 
 std::vector<std::uint8_t> PreferenceFile::readHostFile(const std::filesystem::path& path)

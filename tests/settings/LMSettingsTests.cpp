@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
+#include <map>
 #include <stdexcept>
 #include <thread>
 
@@ -51,88 +53,51 @@ template <auto getter> std::string readGetter(const LMSettings& settings)
     return describe((settings.*getter)());
 }
 
-struct Getter {
-    const char* key;
-    std::string (*read)(const LMSettings&);
-    const char* fallback; // as described
-    const char* stored; // text stored in the file by the round-trip test
-    const char* storedRead;
+// Each getter made from the table, found by its key.
+const std::map<std::string_view, std::string (*)(const LMSettings&)> getters {
+#define READ_GETTER(name, fallback) { #name, readGetter<&LMSettings::name> },
+    LM_SETTINGS_TABLE(READ_GETTER, READ_GETTER, READ_GETTER, READ_GETTER, READ_GETTER, READ_GETTER)
+#undef READ_GETTER
 };
 
-#define GETTER(name, fallback, stored, storedRead)                                                           \
-    Getter(#name, readGetter<&LMSettings::name>, fallback, stored, storedRead)
-#define SWITCH_ON(name) GETTER(name, "true", "NO", "false")
-#define SWITCH_OFF(name) GETTER(name, "false", "YES", "true")
-#define COLOUR(name) GETTER(name, "#ffffffff", "#102030", "#102030ff")
+std::string read(const LMSettings& settings, const LMSetting& setting)
+{
+    return getters.at(setting.key())(settings);
+}
 
-const Getter getters[] = {
-    SWITCH_ON(enabled),
-    GETTER(location, "1", "3", "3"),
-    SWITCH_ON(shouldShowStatusBar),
-    SWITCH_ON(blurEnabled),
-    GETTER(idleTimerDuration, "60", "0.5", "0.5"),
-    SWITCH_ON(chronelOverlayEnabled),
-    SWITCH_OFF(militaryTime),
-    COLOUR(timeColor),
-    SWITCH_OFF(secondsEnabled),
-    SWITCH_ON(showAlarmTimer),
-    SWITCH_ON(chronelPauseResumeTimerEnabled),
-    SWITCH_ON(chronelCancelTimerEnabled),
-    SWITCH_ON(chronelTimerHourAndSeconds),
-    COLOUR(alarmTimerColor),
-    SWITCH_ON(chronelResetLockScreenDim),
-    SWITCH_OFF(chronelHomeButtonCloseEnabled),
-    SWITCH_ON(forecastOverlayEnabled),
-    GETTER(temperatureScale, "1", "2", "2"),
-    SWITCH_OFF(forecastMilitaryTime),
-    COLOUR(weatherColor),
-    GETTER(weatherUpdateRate, "1800", "600", "600"),
-    SWITCH_ON(forecastResetLockScreenDim),
-    SWITCH_OFF(forecastHomeButtonCloseEnabled),
-    SWITCH_ON(forecastErrorMessageEnabled),
-    SWITCH_ON(ampiroEnabled),
-    SWITCH_ON(ampiroOverlayEnabled),
-    COLOUR(ampiroThemeColor),
-    SWITCH_ON(ampiroResetLockScreenDim),
-    SWITCH_OFF(ampiroHomeButtonCloseEnabled),
-    SWITCH_ON(kalendoEnabled),
-    SWITCH_ON(kalendoOverlayEnabled),
-    GETTER(kalendoDaysFromNow, "7", "3", "3"),
-    GETTER(kalendoMaxEvents, "99", "250", "250"),
-    GETTER(kalendoMaxReminders, "99", "5", "5"),
-    GETTER(calendarBlacklist, "\"\"", "Work, Birthdays", "\"Work, Birthdays\""),
-    SWITCH_OFF(kalendoPrivacyModeEnabled),
-    SWITCH_ON(kalendoCalendarColorsEnabled),
-    SWITCH_OFF(kalendoStrongerColorEnabled),
-    SWITCH_ON(autoColorEventSectionEnabled),
-    SWITCH_ON(kalendoCollapseEnabled),
-    SWITCH_ON(nothingScheduledLabelEnabled),
-    SWITCH_ON(somethingScheduledLabelEnabled),
-    SWITCH_ON(kalendoResetLockScreenDim),
-    SWITCH_OFF(kalendoHomeButtonCloseEnabled),
-    SWITCH_ON(missivaEnabled),
-    SWITCH_ON(missivaOverlayEnabled),
-    SWITCH_ON(missivaLaunchEnabled),
-    SWITCH_OFF(missivaPrivacyModeEnabled),
-    SWITCH_OFF(missivaStrongerColorEnabled),
-    SWITCH_ON(autoColorNotificationSectionEnabled),
-    SWITCH_ON(missivaCollapseEnabled),
-    SWITCH_OFF(dismissAllNotificationsButtonEnabled),
-    SWITCH_ON(noNotificationsLabelEnabled),
-    SWITCH_ON(hasNotificationsLabelEnabled),
-    SWITCH_ON(missivaResetLockScreenDim),
-    SWITCH_OFF(missivaHomeButtonCloseEnabled),
-    SWITCH_ON(skipraEnabled),
-    GETTER(addAppBundleID, "\"YES\"", "com.example", "\"com.example\""),
-    GETTER(appLauncherShape, "2", "1", "1"),
-    SWITCH_OFF(useCustomApps),
-    SWITCH_ON(melodraEnabled),
-    SWITCH_ON(melodraOverlayEnabled),
-    SWITCH_ON(melodraQuickGesturesEnabled),
-    SWITCH_ON(autoColorMelodraSectionEnabled),
-    SWITCH_ON(autoColorMelodraOverlayEnabled),
-    SWITCH_ON(melodraResetLockScreenDim),
-    SWITCH_OFF(melodraHomeButtonCloseEnabled),
+// What a getter answers for its fallback, described as the getters' answers are.
+struct DescribeFallback {
+    std::string operator()(bool value) const { return describe(value); }
+    std::string operator()(int value) const { return describe(value); }
+    std::string operator()(double value) const { return describe(static_cast<double>(static_cast<float>(value))); }
+    std::string operator()(LMSettingColour colour) const
+    {
+        char text[16];
+        std::snprintf(text, sizeof text, "#%06xff", static_cast<unsigned>(colour.rgb));
+        return text;
+    }
+    std::string operator()(std::string_view text) const { return '"' + std::string(text) + '"'; }
+};
+
+// A stored value unlike the fallback, as text in the file, and what the getter then answers.
+struct StoredUnlikeFallback {
+    std::pair<std::string, std::string> operator()(bool value) const
+    {
+        return { value ? "NO" : "YES", describe(!value) };
+    }
+    std::pair<std::string, std::string> operator()(int value) const
+    {
+        return { std::to_string(value + 3), describe(value + 3) };
+    }
+    std::pair<std::string, std::string> operator()(double value) const
+    {
+        return { describe(value + 0.5), describe(value + 0.5) };
+    }
+    std::pair<std::string, std::string> operator()(LMSettingColour) const { return { "#102030", "#102030ff" }; }
+    std::pair<std::string, std::string> operator()(std::string_view) const
+    {
+        return { "Work, Birthdays", "\"Work, Birthdays\"" };
+    }
 };
 
 class ThrowingPreferenceManager : public NSObject, public contracts::OBPreferenceManager {
@@ -177,23 +142,54 @@ protected:
 
 } // namespace
 
+TEST_F(LMSettingsTest, TheTableHoldsEveryKeyOnceWithTheDocumentedFallbacks)
+{
+    std::string table;
+    for (const auto& setting : LMSettings::keys())
+        table += std::string(setting.key()) + '=' + setting.fallbackText() + ' ';
+    EXPECT_EQ(table,
+        "enabled=YES location=1 shouldShowStatusBar=YES blurEnabled=YES idleTimerDuration=60 "
+        "chronelOverlayEnabled=YES militaryTime=NO timeColor=#ffffff secondsEnabled=NO showAlarmTimer=YES "
+        "chronelPauseResumeTimerEnabled=YES chronelCancelTimerEnabled=YES chronelTimerHourAndSeconds=YES "
+        "alarmTimerColor=#ffffff chronelResetLockScreenDim=YES chronelHomeButtonCloseEnabled=NO "
+        "forecastOverlayEnabled=YES temperatureScale=1 forecastMilitaryTime=NO weatherColor=#ffffff "
+        "weatherUpdateRate=1800 forecastResetLockScreenDim=YES forecastHomeButtonCloseEnabled=NO "
+        "forecastErrorMessageEnabled=YES ampiroEnabled=YES ampiroOverlayEnabled=YES ampiroThemeColor=#ffffff "
+        "ampiroResetLockScreenDim=YES ampiroHomeButtonCloseEnabled=NO kalendoEnabled=YES kalendoOverlayEnabled=YES "
+        "kalendoDaysFromNow=7 kalendoMaxEvents=99 kalendoMaxReminders=99 calendarBlacklist= "
+        "kalendoPrivacyModeEnabled=NO kalendoCalendarColorsEnabled=YES kalendoStrongerColorEnabled=NO "
+        "autoColorEventSectionEnabled=YES kalendoCollapseEnabled=YES nothingScheduledLabelEnabled=YES "
+        "somethingScheduledLabelEnabled=YES kalendoResetLockScreenDim=YES kalendoHomeButtonCloseEnabled=NO "
+        "missivaEnabled=YES missivaOverlayEnabled=YES missivaLaunchEnabled=YES missivaPrivacyModeEnabled=NO "
+        "missivaStrongerColorEnabled=NO autoColorNotificationSectionEnabled=YES missivaCollapseEnabled=YES "
+        "dismissAllNotificationsButtonEnabled=NO noNotificationsLabelEnabled=YES hasNotificationsLabelEnabled=YES "
+        "missivaResetLockScreenDim=YES missivaHomeButtonCloseEnabled=NO skipraEnabled=YES addAppBundleID=YES "
+        "appLauncherShape=2 useCustomApps=NO melodraEnabled=YES melodraOverlayEnabled=YES "
+        "melodraQuickGesturesEnabled=YES autoColorMelodraSectionEnabled=YES autoColorMelodraOverlayEnabled=YES "
+        "melodraResetLockScreenDim=YES melodraHomeButtonCloseEnabled=NO ");
+    EXPECT_EQ(getters.size(), LMSettings::keys().size()) << "a key listed twice";
+}
+
 TEST_F(LMSettingsTest, EveryGetterAnswersItsFallbackWithoutAFile)
 {
     auto fresh = settings();
-    for (const auto& getter : getters)
-        EXPECT_EQ(getter.read(*fresh), getter.fallback) << getter.key;
+    for (const auto& setting : LMSettings::keys())
+        EXPECT_EQ(read(*fresh, setting), std::visit(DescribeFallback {}, setting.fallback())) << setting.key();
     EXPECT_EQ(describe(fresh->themeColor()), "#ffffffff");
 }
 
 TEST_F(LMSettingsTest, EveryGetterReadsItsOwnKey)
 {
     std::string entries;
-    for (const auto& getter : getters)
-        entries += entry(getter.key, "<string>" + std::string(getter.stored) + "</string>");
+    for (const auto& setting : LMSettings::keys()) {
+        auto stored = std::visit(StoredUnlikeFallback {}, setting.fallback()).first;
+        entries += entry(setting.key(), "<string>" + stored + "</string>");
+    }
     writePreferences(entries + entry("themeColor", "<string>#000000</string>"));
     auto loaded = settings();
-    for (const auto& getter : getters)
-        EXPECT_EQ(getter.read(*loaded), getter.storedRead) << getter.key;
+    for (const auto& setting : LMSettings::keys())
+        EXPECT_EQ(read(*loaded, setting), std::visit(StoredUnlikeFallback {}, setting.fallback()).second)
+            << setting.key();
     EXPECT_EQ(describe(loaded->themeColor()), "#ffffffff") << "themeColor reads no key";
 }
 
@@ -320,9 +316,9 @@ TEST_F(LMSettingsTest, MalformedOrTooDeepFilesAnswerTheFallbacks)
     for (const auto& contents : files) {
         m_device.write(preferencePath, contents);
         auto loaded = settings();
-        for (const auto& getter : getters)
-            EXPECT_EQ(getter.read(*loaded), getter.fallback)
-                << getter.key << " from " << contents.substr(0, 40);
+        for (const auto& setting : LMSettings::keys())
+            EXPECT_EQ(read(*loaded, setting), std::visit(DescribeFallback {}, setting.fallback()))
+                << setting.key() << " from " << contents.substr(0, 40);
     }
 }
 
@@ -331,8 +327,8 @@ TEST_F(LMSettingsTest, AnswersTheFallbacksWhenTheSupportLibraryIsMissing)
     writePreferences(entry("enabled", "<string>NO</string>"));
     objc::Runtime::beginProcess();
     auto loaded = settings();
-    for (const auto& getter : getters)
-        EXPECT_EQ(getter.read(*loaded), getter.fallback) << getter.key;
+    for (const auto& setting : LMSettings::keys())
+        EXPECT_EQ(read(*loaded, setting), std::visit(DescribeFallback {}, setting.fallback())) << setting.key();
 }
 
 TEST_F(LMSettingsTest, OneSharedInstancePerProcessReadingTheFileWhenMade)
