@@ -4,6 +4,7 @@
 #include "uikit/UIApplication.h"
 #include "uikit/UITouchSimulator.h"
 #include "uikit/UIWindow.h"
+#include "uikit/ViewFinder.h"
 
 #include <algorithm>
 #include <span>
@@ -23,27 +24,23 @@ bool matches(const UIView& view, const std::string& name)
     return false;
 }
 
-std::shared_ptr<UIView> find(const std::shared_ptr<UIView>& root, std::span<const std::string> path);
-
-// The first view below `view` (itself excluded) where the rest of the path resolves.
-std::shared_ptr<UIView> findBelow(const UIView& view, std::span<const std::string> path)
-{
-    for (auto& subview : view.subviews()) {
-        if (auto found = find(subview, path))
-            return found;
-    }
-    return nullptr;
-}
-
+// The first view of the tree at root that the path's first step names and below which the rest
+// of the path resolves: the view the last step names.
 std::shared_ptr<UIView> find(const std::shared_ptr<UIView>& root, std::span<const std::string> path)
 {
-    if (matches(*root, path.front())) {
+    std::shared_ptr<UIView> last;
+    auto first = findView(root, [&](const UIView& view) {
+        if (!matches(view, path.front()))
+            return false;
         if (path.size() == 1)
-            return root;
-        if (auto found = findBelow(*root, path.subspan(1)))
-            return found;
-    }
-    return findBelow(*root, path);
+            return true;
+        for (auto& subview : view.subviews()) {
+            if ((last = find(subview, path.subspan(1))))
+                return true;
+        }
+        return false;
+    });
+    return path.size() == 1 ? first : last;
 }
 
 std::vector<std::shared_ptr<UIView>> roots()

@@ -5,7 +5,8 @@
 #include "orblib/DeviceModel.h"
 #include "platform/render/PictureCheck.h"
 #include "render/ViewRenderer.h"
-#include "support/host/HostFixture.h"
+#include "support/host/DeviceScene.h"
+#include "support/host/ExpectedLayout.h"
 #include "uikit/NSAttributedString.h"
 #include "uikit/UIColor.h"
 #include "uikit/UIImage.h"
@@ -26,17 +27,6 @@ void advance(double seconds)
     dispatch::RunLoop::main().advance(seconds);
 }
 
-std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, std::string_view identifier)
-{
-    if (root->accessibilityIdentifier() == identifier)
-        return root;
-    for (auto& subview : root->subviews()) {
-        if (auto found = findView(subview, identifier))
-            return found;
-    }
-    return nullptr;
-}
-
 // A device with the given model and battery, booted with Lumora loaded, and its battery overlay.
 class AmpiroScene {
 public:
@@ -47,11 +37,11 @@ public:
         iokit::Battery::set(battery);
         device.battery.level = static_cast<float>(battery.level);
         device.battery.charging = battery.charging;
-        m_fixture = std::make_unique<HostFixture>(std::move(device));
+        m_scene = std::make_unique<DeviceScene>(std::move(device));
         overlay = LMAmpiroDisplayView::sharedInstance();
     }
 
-    springboard::SpringBoard& host() { return m_fixture->host(); }
+    springboard::SpringBoard& host() { return m_scene->host(); }
 
     // The charge the host reports, on every side of the platform.
     void setBattery(float level)
@@ -67,7 +57,7 @@ public:
 
     template <class View = UILabel> std::shared_ptr<View> view(std::string_view identifier) const
     {
-        return std::dynamic_pointer_cast<View>(findView(overlay, identifier));
+        return DeviceScene::view<View>(*overlay, identifier);
     }
     std::string text(std::string_view identifier) const { return view(identifier)->text(); }
     // The part of the battery line drawn in the colour, or "" when none is.
@@ -84,7 +74,7 @@ public:
     std::shared_ptr<LMAmpiroDisplayView> overlay;
 
 private:
-    std::unique_ptr<HostFixture> m_fixture;
+    std::unique_ptr<DeviceScene> m_scene;
 };
 
 iokit::Battery::State draining(double level, int rawCurrent = 1200, int rawMax = 1800)
@@ -310,31 +300,8 @@ TEST(AmpiroDisplayView, ReadsAnUnreadableOrAbsurdCapacityWithoutUndefinedArithme
     EXPECT_EQ(huge.text("standbyLabel"), "596523 hours and 14 minutes of standby time.");
 }
 
-TEST(AmpiroDisplayView, LaysOutInUnitsOfFiftyPointsUprightAndTwentyFiveOtherwise)
-{
-    for (int orientation : { 1, 3 }) {
-        springboard::Device device;
-        device.orientation = orientation;
-        AmpiroScene scene(draining(0.5), iPhone6, device);
-        scene.overlay->updateFrame();
-        CGFloat width = scene.overlay->width();
-        CGFloat height = scene.overlay->height();
-        CGFloat unit = orientation == 1 ? 50 : 25;
-        auto container = scene.view<UIView>("batteryContainerView")->frame();
-        EXPECT_EQ(container.size, CGSizeMake(2 * unit, 2 * unit));
-        EXPECT_NEAR(container.origin.x, width * 0.5 - unit, 1e-9);
-        EXPECT_NEAR(container.origin.y, height * 0.1 - unit, 1e-9);
-        EXPECT_EQ(scene.view<UIView>("bigBoltView")->frame(), CGRectMake(0, 0, 2 * unit, 2 * unit));
-        EXPECT_EQ(scene.view("batteryLabel")->frame(),
-            CGRectMake(-container.origin.x, container.size.height + 2.5, width, 36));
-        auto icon = scene.view<UIView>("standbyImageView")->frame();
-        EXPECT_EQ(icon.size, CGSizeMake(unit, unit));
-        EXPECT_NEAR(icon.origin.y, height * 0.86 - unit / 2, 1e-9);
-        EXPECT_EQ(scene.view("standbyLabel")->frame(), CGRectMake(-icon.origin.x, unit, width, 18));
-    }
-}
-
-TEST(AmpiroDisplayView, DrawsTheOverlayUprightAndOnItsSide)
+// Upright the battery and the activity icons are drawn in units of 50 points, on its side 25.
+TEST(AmpiroDisplayView, LaysOutAndDrawsTheOverlayUprightAndOnItsSide)
 {
     const std::pair<int, const char*> orientations[]
         = { { 1, "battery-overlay-portrait" }, { 3, "battery-overlay-landscape" } };
@@ -343,6 +310,7 @@ TEST(AmpiroDisplayView, DrawsTheOverlayUprightAndOnItsSide)
         scene.host().setOrientation(orientation);
         scene.overlay->show();
         advance(1);
+        EXPECT_TRUE(matchesExpectedLayout(*scene.overlay, reference, "tests/LMAmpiro"));
         render::ViewRenderer renderer(2);
         EXPECT_TRUE(matchesReference(renderer.render(*scene.overlay), reference, "tests/LMAmpiro/reference"));
     }

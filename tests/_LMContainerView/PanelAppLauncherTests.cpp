@@ -1,4 +1,4 @@
-#include "PanelScene.h"
+#include "support/host/DeviceScene.h"
 
 #include "_LMContainerView/LMView.h"
 #include "contracts/SBApplication.h"
@@ -16,12 +16,12 @@ namespace {
 const char* const appListPath
     = "/private/var/mobile/Library/Preferences/com.orbelin.lumora.applist.activeapps";
 
-std::shared_ptr<UIScrollView> row(const PanelScene& scene)
+std::shared_ptr<UIScrollView> row(const DeviceScene& scene)
 {
     return objc::cast<UIScrollView>(scene.view("_appLauncherView")->subviews().at(0));
 }
 
-std::vector<std::shared_ptr<LMAppLauncherAppIconImageView>> icons(const PanelScene& scene)
+std::vector<std::shared_ptr<LMAppLauncherAppIconImageView>> icons(const DeviceScene& scene)
 {
     std::vector<std::shared_ptr<LMAppLauncherAppIconImageView>> icons;
     for (auto& view : row(scene)->subviews()) {
@@ -31,7 +31,7 @@ std::vector<std::shared_ptr<LMAppLauncherAppIconImageView>> icons(const PanelSce
     return icons;
 }
 
-std::vector<std::string> identifiers(const PanelScene& scene)
+std::vector<std::string> identifiers(const DeviceScene& scene)
 {
     std::vector<std::string> identifiers;
     for (auto& icon : icons(scene))
@@ -43,7 +43,7 @@ std::vector<std::string> identifiers(const PanelScene& scene)
 
 TEST(PanelAppLauncher, ShowsTheSwitchersAppsAsCirclesRingedInTheirOwnColour)
 {
-    PanelScene scene;
+    DeviceScene scene;
     scene.advance(0.2);
     // 667 x the single-precision 0.071, above the 40-point floor.
     CGFloat stripHeight = 667 * static_cast<double>(0.071f);
@@ -70,7 +70,7 @@ TEST(PanelAppLauncher, ShowsTheSwitchersAppsAsCirclesRingedInTheirOwnColour)
 
 TEST(PanelAppLauncher, ShowsTheChosenAppsInTheListsOrderWithoutGaps)
 {
-    PanelScene scene;
+    DeviceScene scene;
     scene.advance(0.2);
     scene.deviceRoot().write(
         appListPath, "com.apple.Music:Music\n\ncom.apple.camera\ncom.example.gone\ncom.apple.mobilecal\n");
@@ -104,7 +104,7 @@ TEST(PanelAppLauncher, OpensTheTappedAppAskingToUnlockOnlyOnTheLockScreen)
     for (auto& testCase : cases) {
         SCOPED_TRACE(testCase.location);
         orblib::DeviceLaunchLog::clear();
-        PanelScene scene({}, { { "location", testCase.location } });
+        DeviceScene scene({}, { { "location", testCase.location } });
         if (std::string(testCase.location) == "2")
             scene.host().openTodayPage();
         scene.advance(0.2);

@@ -1,6 +1,6 @@
 // Not yet tested: the alarm/timer line as the alarm overlay feeds it (its issue); until then the
 // tests set the panel's alarm and timer properties themselves.
-#include "PanelScene.h"
+#include "support/host/DeviceScene.h"
 
 #include "_LMContainerView/LMView.h"
 #include "objc/Format.h"
@@ -17,14 +17,14 @@ namespace {
 
 const CFAbsoluteTime morning = 471171930; // Monday 7 December 2015, 09:05:30 UTC
 
-std::string batteryIcon(const PanelScene& scene)
+std::string batteryIcon(const DeviceScene& scene)
 {
     auto image = scene.view<UIImageView>("_currentBatteryStateImageView")->image();
     return image ? image->name() : "none";
 }
 
 // Every run of the label's text in the font.
-void expectFont(const PanelScene& scene, std::string_view field, CGFloat size)
+void expectFont(const DeviceScene& scene, std::string_view field, CGFloat size)
 {
     for (auto& run : scene.view<UILabel>(field)->attributedText()->runs()) {
         SCOPED_TRACE(run.text);
@@ -91,7 +91,7 @@ TEST(PanelBattery, ShowsTheTruncatedPercentageAndTheIconOfItsStartedTen)
         { 0.42f, false, true, "42%", "Battery/LowBattery50" },
         { 0.42f, true, true, "42%", "Battery/LowBatteryCharging" },
     };
-    PanelScene scene;
+    DeviceScene scene;
     for (auto& testCase : cases) {
         SCOPED_TRACE(testCase.text);
         SCOPED_TRACE(testCase.icon);
@@ -109,7 +109,7 @@ TEST(PanelBattery, UsesTheLowPowerIconsOnlyOnNineX)
     springboard::Device device;
     device.systemVersion = "10.1";
     device.battery = { 0.42f, false, true };
-    PanelScene scene(device);
+    DeviceScene scene(device);
     scene.advance(1);
     EXPECT_EQ(batteryIcon(scene), "Battery/Battery50");
 }
@@ -138,7 +138,7 @@ TEST(PanelClock, FormsTheTimeByTheHourModeAndTheSecondsSwitch)
         SCOPED_TRACE(testCase.time);
         springboard::Device device;
         device.startTime = testCase.now;
-        PanelScene scene(device,
+        DeviceScene scene(device,
             { { "militaryTime", testCase.militaryTime }, { "secondsEnabled", testCase.secondsEnabled } });
         EXPECT_EQ(scene.text("_timeDateLabel"), std::string(testCase.time) + "\n" + testCase.date);
         auto& runs = scene.view<UILabel>("_timeDateLabel")->attributedText()->runs();
@@ -153,7 +153,7 @@ TEST(PanelClock, TicksOverEachSecond)
 {
     springboard::Device device;
     device.startTime = morning;
-    PanelScene scene(device, { { "secondsEnabled", "YES" } });
+    DeviceScene scene(device, { { "secondsEnabled", "YES" } });
     scene.advance(1);
     EXPECT_EQ(scene.text("_timeDateLabel"), "9:05:31\nMonday, December 7");
     scene.advance(30);
@@ -176,7 +176,7 @@ TEST(PanelAlarmTimerLine, NamesTheAlarmAndTheTimerWithTheirIcons)
         { false, 1, std::nullopt, "" },
         { false, -1, std::nullopt, "" },
     };
-    PanelScene scene;
+    DeviceScene scene;
     auto& panel = scene.panel();
     for (auto& testCase : cases) {
         SCOPED_TRACE(testCase.line);
@@ -207,7 +207,7 @@ TEST(PanelAlarmTimerLine, ShowsOnlyOnNineXWithTheSwitchOn)
         SCOPED_TRACE(testCase.showAlarmTimer);
         springboard::Device device;
         device.systemVersion = testCase.systemVersion;
-        PanelScene scene(device, { { "showAlarmTimer", testCase.showAlarmTimer } });
+        DeviceScene scene(device, { { "showAlarmTimer", testCase.showAlarmTimer } });
         scene.advance(1);
         EXPECT_EQ(scene.view("_alarmTimerLabel")->isHidden(), testCase.hidden);
     }
@@ -228,7 +228,7 @@ TEST(PanelWeather, ShowsTheForecastInTheChosenScale)
     setWeather(cloudyReport());
     for (auto& testCase : cases) {
         SCOPED_TRACE(testCase.scale);
-        PanelScene scene({}, { { "temperatureScale", testCase.scale } });
+        DeviceScene scene({}, { { "temperatureScale", testCase.scale } });
         EXPECT_EQ(scene.describedText("_weatherIconAndConditionNameLabel"),
             "[Weather/Partly Cloudy] Partly Cloudy");
         EXPECT_EQ(scene.text("_highLowLabel"), testCase.highLow);
@@ -251,7 +251,7 @@ TEST(PanelWeather, WithoutAForecastExplainsWhyOrKeepsWhatItShowed)
     for (auto& testCase : cases) {
         SCOPED_TRACE(testCase.errorMessageEnabled);
         setWeather(cloudyReport());
-        PanelScene scene({},
+        DeviceScene scene({},
             { { "forecastErrorMessageEnabled", testCase.errorMessageEnabled },
                 { "weatherUpdateRate", "60" } });
         setWeather(cloudyReport(), false);
@@ -284,7 +284,7 @@ TEST(PanelWeather, RefreshesAtTheConfiguredRate)
     for (auto& testCase : cases) {
         SCOPED_TRACE(testCase.rate);
         setWeather(cloudyReport());
-        PanelScene scene({}, { { "weatherUpdateRate", testCase.rate } });
+        DeviceScene scene({}, { { "weatherUpdateRate", testCase.rate } });
         scene.advance(6);
         auto warmer = cloudyReport();
         warmer.high = 30;
@@ -317,7 +317,7 @@ TEST(PanelColours, PaintEachAreaInItsColourFromTheNextUpdateOn)
             preferences[area.colourKey] = hex;
         return preferences;
     };
-    PanelScene scene({}, colours("#ff0000"));
+    DeviceScene scene({}, colours("#ff0000"));
     auto expectColour = [&](const char* rgba) {
         for (auto& area : areas)
             EXPECT_EQ(scene.view<UILabel>(area.field)->textColor()->hexString(), rgba) << area.field;

@@ -1,6 +1,6 @@
 // Not yet tested: the order in which the closing operation visits the overlays (nothing outside
 // the overlays tells it).
-#include "PanelScene.h"
+#include "support/host/DeviceScene.h"
 
 #include "LMAmpiro/LMAmpiroDisplayView.h"
 #include "LMKalendoMissiva/LMSingleEventDisplayView.h"
@@ -107,7 +107,7 @@ TEST(PanelOverlays, OpenByATapOnTheirAreaWhenTheirSettingAllowsIt)
         for (const char* allowed : { "YES", "NO" }) {
             SCOPED_TRACE(testCase.area);
             SCOPED_TRACE(allowed);
-            PanelScene scene({}, { { testCase.setting, allowed } });
+            DeviceScene scene({}, { { testCase.setting, allowed } });
             scene.advance(1);
             scene.tap(testCase.area);
             EXPECT_EQ(testCase.overlay.isActive(), std::string(allowed) == "YES");
@@ -118,7 +118,7 @@ TEST(PanelOverlays, OpenByATapOnTheirAreaWhenTheirSettingAllowsIt)
 TEST(PanelOverlays, IgnoreTapsOnTheWeatherAreaWithoutAForecast)
 {
     orblib::DeviceWeather::setReport(std::nullopt);
-    PanelScene scene;
+    DeviceScene scene;
     scene.advance(1);
     scene.tap("_weatherContainerView");
     EXPECT_FALSE(LMWeatherDisplayView::sharedInstance()->isActive());
@@ -130,7 +130,7 @@ TEST(PanelOverlays, TheHomeButtonClosesOnlyThoseItsSettingAllowsAndIsKeptFromSpr
         for (bool allowed : { true, false }) {
             SCOPED_TRACE(overlay.name);
             SCOPED_TRACE(allowed);
-            PanelScene scene({}, { { overlay.homeButtonSetting, allowed ? "YES" : "NO" } });
+            DeviceScene scene({}, { { overlay.homeButtonSetting, allowed ? "YES" : "NO" } });
             scene.advance(1);
             overlay.show();
             ASSERT_TRUE(overlay.isActive());
@@ -147,7 +147,7 @@ TEST(PanelOverlays, TheDisplayTurningOffOrABulletinClosesThemAllWhateverTheSetti
 {
     for (bool bulletin : { false, true }) {
         SCOPED_TRACE(bulletin);
-        PanelScene scene;
+        DeviceScene scene;
         scene.advance(1);
         for (auto& overlay : closableOverlays)
             overlay.show();
@@ -162,7 +162,7 @@ TEST(PanelOverlays, TheDisplayTurningOffOrABulletinClosesThemAllWhateverTheSetti
 
 TEST(PanelOverlays, OnTheTodayPageTheHomeButtonClosesAfterSpringBoardHandledIt)
 {
-    PanelScene scene({}, { { "location", "2" }, { "forecastHomeButtonCloseEnabled", "YES" } });
+    DeviceScene scene({}, { { "location", "2" }, { "forecastHomeButtonCloseEnabled", "YES" } });
     scene.host().openTodayPage();
     scene.advance(1);
     closableOverlays[1].show();
@@ -189,7 +189,7 @@ TEST(PanelAlarmTimerLine, PausesResumesAndCancelsTheTimerWhenAllowed)
         { "long press", 1, {}, nullptr },
         { "long press", 3, { { "chronelCancelTimerEnabled", "NO" } }, nullptr },
     };
-    PanelScene scene;
+    DeviceScene scene;
     auto timer = RecordingTimerManager::install();
     timer->setState(3);
     scene.advance(0.5);

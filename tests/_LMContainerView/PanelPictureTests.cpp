@@ -1,6 +1,6 @@
-#include "_LMContainerView/PanelScene.h"
 #include "platform/render/PictureCheck.h"
 #include "render/ViewRenderer.h"
+#include "support/host/DeviceScene.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ TEST(PanelPicture, TheLockScreenShowsThePanelWithAndWithoutTheBlur)
     const std::pair<const char*, const char*> cases[]
         = { { "YES", "lockscreen-blur" }, { "NO", "lockscreen-no-blur" } };
     for (auto [blur, reference] : cases) {
-        PanelScene scene({}, { { "blurEnabled", blur } });
+        DeviceScene scene({}, { { "blurEnabled", blur } });
         scene.advance(6);
         render::ViewRenderer renderer(2);
         EXPECT_TRUE(matchesReference(renderer.renderScreen(), reference, "tests/_LMContainerView/reference"));

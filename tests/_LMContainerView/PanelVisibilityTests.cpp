@@ -1,6 +1,6 @@
 // Not yet tested: the ten-second reload of the table while locked and lit (it shows once the table
 // has content of its own).
-#include "PanelScene.h"
+#include "support/host/DeviceScene.h"
 
 #include "LMKalendoMissiva/LMTableViewController.h"
 #include "_LMContainerView/LMView.h"
@@ -20,7 +20,7 @@ TEST(PanelVisibility, HidesDuringACallOrAFullscreenBulletinAndReturnsWithinASeco
         { "FaceTime invitation", &springboard::SpringBoard::faceTimeInvitation,
             &springboard::SpringBoard::endFaceTime },
     };
-    PanelScene scene;
+    DeviceScene scene;
     scene.advance(1);
     for (auto& testCase : cases) {
         SCOPED_TRACE(testCase.name);
@@ -43,7 +43,7 @@ TEST(PanelVisibility, HidesDuringACallOrAFullscreenBulletinAndReturnsWithinASeco
 
 TEST(PanelVisibility, LeavesItToTheTodayPageDuringACall)
 {
-    PanelScene scene({}, { { "location", "2" } });
+    DeviceScene scene({}, { { "location", "2" } });
     scene.host().openTodayPage();
     scene.advance(1);
     scene.host().incomingCall();
@@ -53,7 +53,7 @@ TEST(PanelVisibility, LeavesItToTheTodayPageDuringACall)
 
 TEST(PanelVisibility, ShowsEachAreaByItsSwitchOnEverySecond)
 {
-    PanelScene scene;
+    DeviceScene scene;
     scene.advance(1);
     EXPECT_FALSE(scene.view("_ampiroContainerView")->isHidden());
     EXPECT_FALSE(scene.view("_appLauncherView")->isHidden());
@@ -74,7 +74,7 @@ TEST(PanelVisibility, ShowsEachAreaByItsSwitchOnEverySecond)
 
 TEST(PanelVisibility, LoadsTheTableFiveSecondsAfterItIsBuilt)
 {
-    PanelScene scene;
+    DeviceScene scene;
     scene.advance(4.9);
     EXPECT_FALSE(scene.panel().tableViewController()->hasLoadedDataAtLeastOnce());
     scene.advance(0.1);

@@ -1,11 +1,13 @@
 // Not yet tested: the landscape layout; a host without the clock store's classes.
 #include "overlays/LMTimeDisplayView.h"
 
-#include "OverlayScene.h"
 #include "_LMContainerView/LMView.h"
 #include "foundation/NSDate.h"
 #include "mobiletimer/AlarmManager.h"
 #include "mobiletimer/TimerManager.h"
+#include "platform/render/PictureCheck.h"
+#include "support/host/DeviceScene.h"
+#include "support/host/ExpectedLayout.h"
 #include "uikit/NSAttributedString.h"
 #include "uikit/UIAlertView.h"
 #include "uikit/UIPickerView.h"
@@ -16,7 +18,7 @@ namespace {
 
 // Turns a wheel by tapping rows above or below the selected one, at most three at a time, as a
 // finger would.
-void turnWheel(OverlayScene& scene, NSInteger component, NSInteger row)
+void turnWheel(DeviceScene& scene, NSInteger component, NSInteger row)
 {
     auto picker = LMTimeDisplayView::sharedInstance()->pickerView();
     CGFloat columnWidth = picker->width() / 2;
@@ -33,10 +35,10 @@ void turnWheel(OverlayScene& scene, NSInteger component, NSInteger row)
 
 TEST(TimeDisplayView, PickingHalfPastMidnightSetsAnAlarmThatThePanelShowsWithinASecond)
 {
-    OverlayScene scene;
+    DeviceScene scene;
     auto overlay = LMTimeDisplayView::sharedInstance();
     scene.advance(1);
-    scene.tapPanel("_timeContainerView");
+    scene.tap("_timeContainerView");
     ASSERT_TRUE(overlay->isActive());
     EXPECT_EQ(overlay->pickerView()->selectedRowInComponent(0), 11);
     EXPECT_EQ(overlay->pickerView()->selectedRowInComponent(1), 59);
@@ -44,7 +46,7 @@ TEST(TimeDisplayView, PickingHalfPastMidnightSetsAnAlarmThatThePanelShowsWithinA
     turnWheel(scene, 0, 23);
     turnWheel(scene, 1, 29);
     EXPECT_TRUE(overlay->isActive()) << "taps on the picker closed the overlay";
-    scene.tapOverlay(*overlay, "alarmButtonImageView");
+    scene.tap(*scene.view(*overlay, "alarmButtonImageView"));
 
     auto alarms = mobiletimer::AlarmManager::create()->alarms();
     ASSERT_EQ(alarms.size(), 1u);
@@ -64,7 +66,7 @@ TEST(TimeDisplayView, PickingHalfPastMidnightSetsAnAlarmThatThePanelShowsWithinA
     scene.advance(1);
     EXPECT_TRUE(scene.panel().isAnAlarmActive());
     EXPECT_EQ(scene.panel().nextAlarmFireTime(), "12:30 AM");
-    EXPECT_EQ(scene.panelText("_alarmTimerLabel"), "[Alarm] 12:30 AM");
+    EXPECT_EQ(scene.describedText("_alarmTimerLabel"), "[Alarm] 12:30 AM");
     EXPECT_TRUE(scene.pressAlertButton("Close"));
     EXPECT_TRUE(UIAlertView::visibleAlerts().empty());
 
@@ -75,13 +77,13 @@ TEST(TimeDisplayView, PickingHalfPastMidnightSetsAnAlarmThatThePanelShowsWithinA
 
 TEST(TimeDisplayView, ATimerFromTheDefaultsCountsDownOnThePanelAndIsPausedResumedAndCancelledThere)
 {
-    OverlayScene scene;
+    DeviceScene scene;
     scene.advance(1);
     EXPECT_EQ(scene.panel().timerState(), 1);
     EXPECT_EQ(scene.panel().timerTimeRemaining(), std::nullopt);
 
-    scene.tapPanel("_timeContainerView");
-    scene.tapOverlay(*LMTimeDisplayView::sharedInstance(), "timerButtonImageView");
+    scene.tap("_timeContainerView");
+    scene.tap(*scene.view(*LMTimeDisplayView::sharedInstance(), "timerButtonImageView"));
     EXPECT_FALSE(LMTimeDisplayView::sharedInstance()->isActive());
     EXPECT_TRUE(UIAlertView::visibleAlerts().empty());
     auto timer = mobiletimer::TimerManager::sharedManager();
@@ -91,25 +93,25 @@ TEST(TimeDisplayView, ATimerFromTheDefaultsCountsDownOnThePanelAndIsPausedResume
     std::vector<std::string> lines;
     for (int second = 0; second < 3; ++second) {
         scene.advance(1);
-        lines.push_back(scene.panelText("_alarmTimerLabel"));
+        lines.push_back(scene.describedText("_alarmTimerLabel"));
     }
     EXPECT_EQ(
         lines, (std::vector<std::string> { "[Timer] 11:59:59", "[Timer] 11:59:58", "[Timer] 11:59:57" }));
 
-    scene.tapPanel("_alarmTimerLabel");
+    scene.tap("_alarmTimerLabel");
     scene.advance(1);
     EXPECT_EQ(timer->state(), 2);
-    EXPECT_EQ(scene.panelText("_alarmTimerLabel"), "[Timer] Timer Paused");
+    EXPECT_EQ(scene.describedText("_alarmTimerLabel"), "[Timer] Timer Paused");
     scene.advance(3);
-    scene.tapPanel("_alarmTimerLabel");
+    scene.tap("_alarmTimerLabel");
     scene.advance(1);
-    EXPECT_EQ(scene.panelText("_alarmTimerLabel"), "[Timer] 11:59:56");
+    EXPECT_EQ(scene.describedText("_alarmTimerLabel"), "[Timer] 11:59:56");
 
-    scene.longPressPanel("_alarmTimerLabel");
+    scene.longPress("_alarmTimerLabel");
     scene.advance(1);
     EXPECT_EQ(timer->state(), 1);
     EXPECT_EQ(scene.panel().timerTimeRemaining(), std::nullopt);
-    EXPECT_EQ(scene.panelText("_alarmTimerLabel"), "");
+    EXPECT_EQ(scene.describedText("_alarmTimerLabel"), "");
 }
 
 TEST(TimeDisplayView, CountdownTextsDropTheHoursUnderAnHourAndTheSecondsOverOneWhenAsked)
@@ -128,7 +130,7 @@ TEST(TimeDisplayView, CountdownTextsDropTheHoursUnderAnHourAndTheSecondsOverOneW
         // Read just after the fire time, before the timer stopped.
         { -2, "00:00", "00:00" },
     };
-    OverlayScene scene;
+    DeviceScene scene;
     auto overlay = LMTimeDisplayView::sharedInstance();
     for (bool hourAndSeconds : { true, false }) {
         scene.setPreferences({ { "chronelTimerHourAndSeconds", hourAndSeconds ? "YES" : "NO" } });
@@ -142,7 +144,7 @@ TEST(TimeDisplayView, CountdownTextsDropTheHoursUnderAnHourAndTheSecondsOverOneW
 
 TEST(TimeDisplayView, TheWheelsRunFromElevenAtNightDownToMidnightWithTheirTwelveHourForms)
 {
-    OverlayScene scene;
+    DeviceScene scene;
     auto overlay = LMTimeDisplayView::sharedInstance();
     auto picker = overlay->pickerView().get();
     const std::vector<std::tuple<NSInteger, NSInteger, std::string>> rows { { 0, 0, "23  |  11pm" },
@@ -156,7 +158,7 @@ TEST(TimeDisplayView, TheWheelsRunFromElevenAtNightDownToMidnightWithTheirTwelve
 
 TEST(TimeDisplayView, TheRelativeTimerDateCountsSecondsSince2001OnTheSince1970Scale)
 {
-    OverlayScene scene;
+    DeviceScene scene;
     auto overlay = LMTimeDisplayView::sharedInstance();
     double now = NSDate::date()->timeIntervalSinceReferenceDate();
     EXPECT_DOUBLE_EQ(overlay->currentRelativeTimerDateWithHourOffset(0, 0, 0)->timeIntervalSince1970(), now);
@@ -164,25 +166,19 @@ TEST(TimeDisplayView, TheRelativeTimerDateCountsSecondsSince2001OnTheSince1970Sc
         overlay->currentRelativeTimerDateWithHourOffset(1, 2, 3)->timeIntervalSince1970(), now + 3723);
 }
 
-TEST(TimeDisplayView, LaysOutTheIconPickerAndButtonsOneBelowAnotherInPortrait)
+// Upright on a 375 x 667 screen the icon, the picker and the two buttons stand one below another.
+TEST(TimeDisplayView, LaysOutAsExpectedUprightAndOnItsSide)
 {
-    OverlayScene scene;
-    auto overlay = LMTimeDisplayView::sharedInstance();
-    overlay->show();
-    // 375 x 667: the icon centred at 126.73, the picker 345.6 wide below it, buttons 162.8 wide.
-    CGRect icon = scene.overlayView(*overlay, "clockIconImageView")->frame();
-    EXPECT_NEAR(CGRectGetMidX(icon), 187.5, 1e-9);
-    EXPECT_NEAR(CGRectGetMidY(icon), 126.73, 1e-9);
-    CGRect picker = scene.overlayView(*overlay, "pickerView")->frame();
-    EXPECT_NEAR(picker.origin.x, 14.7, 1e-9);
-    EXPECT_NEAR(picker.origin.y, CGRectGetMaxY(icon) + 15, 1e-9);
-    EXPECT_EQ(scene.overlayView(*overlay, "pickerBackgroundView")->frame(), CGRectMake(0, 0, 345.6, 216));
-    CGRect timer = scene.overlayView(*overlay, "timerButtonImageView")->frame();
-    CGRect alarm = scene.overlayView(*overlay, "alarmButtonImageView")->frame();
-    EXPECT_NEAR(timer.size.width, 162.8, 1e-9);
-    EXPECT_NEAR(timer.size.height, 162.8 * 0.292, 1e-9);
-    EXPECT_NEAR(timer.origin.y, picker.origin.y + 216 + 25, 1e-9);
-    EXPECT_NEAR(alarm.origin.y, timer.origin.y + timer.size.height + 10, 1e-9);
-    EXPECT_NEAR(alarm.origin.x, (375 - 162.8) / 2, 1e-9);
-    EXPECT_TRUE(scene.matchesReference("time-display-portrait"));
+    for (auto [orientation, name] :
+        { std::pair { 1, "time-display-portrait" }, { 3, "time-display-landscape" } }) {
+        DeviceScene scene;
+        if (orientation != 1)
+            scene.host().setOrientation(orientation);
+        auto overlay = LMTimeDisplayView::sharedInstance();
+        overlay->show();
+        EXPECT_TRUE(matchesExpectedLayout(*overlay, name, "tests/overlays"));
+        if (orientation == 1) {
+            EXPECT_TRUE(screenMatchesReference(name, "tests/overlays/reference"));
+        }
+    }
 }

@@ -1,10 +1,12 @@
-// Not yet tested: the landscape layout; a provider without a forecast.
+// Not yet tested: a provider without a forecast.
 #include "overlays/LMWeatherDisplayView.h"
 
-#include "OverlayScene.h"
 #include "orblib/DeviceWeather.h"
 #include "overlays/LMWeatherDisplayDayView.h"
 #include "overlays/LMWeatherDisplayHourlyView.h"
+#include "platform/render/PictureCheck.h"
+#include "support/host/DeviceScene.h"
+#include "support/host/ExpectedLayout.h"
 #include "uikit/UILabel.h"
 #include "uikit/UIScrollView.h"
 
@@ -45,7 +47,7 @@ struct Content {
 Content contentOf(const LMWeatherDisplayView& overlay)
 {
     Content content;
-    for (auto& view : OverlayScene::find(overlay, "containerView")->subviews()) {
+    for (auto& view : DeviceScene::view(overlay, "containerView")->subviews()) {
         if (auto row = std::dynamic_pointer_cast<LMWeatherDisplayDayView>(view))
             content.rows.push_back(row);
         if (auto strip = std::dynamic_pointer_cast<UIScrollView>(view)) {
@@ -61,7 +63,7 @@ Content contentOf(const LMWeatherDisplayView& overlay)
 
 std::string text(const UIView& root, std::string_view field)
 {
-    return std::dynamic_pointer_cast<UILabel>(OverlayScene::find(root, field))->text();
+    return std::dynamic_pointer_cast<UILabel>(DeviceScene::view(root, field))->text();
 }
 
 } // namespace
@@ -69,10 +71,10 @@ std::string text(const UIView& root, std::string_view field)
 TEST(WeatherDisplayView, ShowsTheForecastWithTwelveHourlyCellsAndARowPerComingDay)
 {
     giveTheDeviceWeather();
-    OverlayScene scene({}, { { "temperatureScale", "2" } });
+    DeviceScene scene({}, { { "temperatureScale", "2" } });
     auto overlay = LMWeatherDisplayView::sharedInstance();
     scene.advance(1);
-    scene.tapPanel("_weatherContainerView");
+    scene.tap("_weatherContainerView");
     ASSERT_TRUE(overlay->isActive());
 
     EXPECT_EQ(text(*overlay, "locationLabel"), "Lisbon");
@@ -101,21 +103,21 @@ TEST(WeatherDisplayView, ShowsTheForecastWithTwelveHourlyCellsAndARowPerComingDa
     for (auto& row : content.rows)
         days.push_back(text(*row, "dayOfWeekLabel") + " " + text(*row, "highLowLabel"));
     EXPECT_EQ(days, (std::vector<std::string> { "Tuesday H14 L5", "Wednesday H9 L-1" }));
-    EXPECT_TRUE(scene.matchesReference("weather-display-portrait"));
+    EXPECT_TRUE(screenMatchesReference("weather-display-portrait", "tests/overlays/reference"));
 }
 
 TEST(WeatherDisplayView, OpeningAgainRebuildsOneSetOfRowsInTheScaleAndHourModeSetMeanwhile)
 {
     giveTheDeviceWeather();
-    OverlayScene scene;
+    DeviceScene scene;
     auto overlay = LMWeatherDisplayView::sharedInstance();
     scene.advance(1);
-    scene.tapPanel("_weatherContainerView");
+    scene.tap("_weatherContainerView");
     EXPECT_EQ(text(*overlay, "todayTemperatureLabel"), "45°");
     overlay->hide();
 
     scene.setPreferences({ { "forecastMilitaryTime", "YES" } });
-    scene.tapPanel("_weatherContainerView");
+    scene.tap("_weatherContainerView");
     auto content = contentOf(*overlay);
     EXPECT_EQ(content.strips.size(), 1u);
     EXPECT_EQ(content.rows.size(), 2u);
@@ -134,4 +136,20 @@ TEST(WeatherDisplayView, HourlyCellsShowNothingForDigitsThatAreNoHour)
         { "17:00", true, "17" } };
     for (auto& [hour, militaryTime, shown] : cases)
         EXPECT_EQ(LMWeatherDisplayHourlyView::hourText(hour, militaryTime), shown) << hour;
+}
+
+TEST(WeatherDisplayView, LaysOutAsExpectedUprightAndOnItsSide)
+{
+    for (auto [orientation, name] :
+        { std::pair { 1, "weather-display-portrait" }, { 3, "weather-display-landscape" } }) {
+        giveTheDeviceWeather();
+        DeviceScene scene({}, { { "temperatureScale", "2" } });
+        scene.host().setOrientation(orientation);
+        scene.advance(1);
+        scene.tap("_weatherContainerView");
+        auto overlay = LMWeatherDisplayView::sharedInstance();
+        ASSERT_TRUE(overlay->isActive());
+        scene.advance(1);
+        EXPECT_TRUE(matchesExpectedLayout(*overlay, name, "tests/overlays"));
+    }
 }

@@ -1,5 +1,8 @@
 #include "PictureCheck.h"
 
+#include "render/ViewRenderer.h"
+#include "uikit/UIScreen.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -79,4 +82,10 @@ testing::AssertionResult matchesReference(
         << name << ": " << picture.width() << "x" << picture.height() << " against " << reference.width()
         << "x" << reference.height() << ", " << mismatched << " pixels differ by more than " << tolerance
         << " (worst " << worst << "); see " << diffPath;
+}
+
+testing::AssertionResult screenMatchesReference(const std::string& name, const std::string& folder)
+{
+    render::ViewRenderer renderer(UIScreen::mainScreen()->scale());
+    return matchesReference(renderer.renderScreen(), name, folder);
 }

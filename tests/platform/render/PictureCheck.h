@@ -12,3 +12,5 @@
 // rewrites the reference instead.
 testing::AssertionResult matchesReference(const render::Picture& picture, const std::string& name,
     const std::string& folder = "tests/platform/render/reference");
+// The whole screen, as rendered at the main screen's scale, against FOLDER/NAME.png.
+testing::AssertionResult screenMatchesReference(const std::string& name, const std::string& folder);

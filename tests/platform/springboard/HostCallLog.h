@@ -4,6 +4,7 @@
 #include "objc/Substrate.h"
 #include "springboard/SpringBoard.h"
 #include "uikit/UIView.h"
+#include "uikit/ViewFinder.h"
 
 #include <gtest/gtest.h>
 
@@ -78,20 +79,6 @@ private:
         }
     };
 };
-
-// The first view in the tree below root, root included, with this accessibility identifier.
-inline std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, const std::string& identifier)
-{
-    if (!root)
-        return nullptr;
-    if (root->accessibilityIdentifier() == identifier)
-        return root;
-    for (auto& child : root->subviews()) {
-        if (auto found = findView(child, identifier))
-            return found;
-    }
-    return nullptr;
-}
 
 // A device with the given system, at the default time (Monday 7 December 2015, 09:05:30 UTC).
 inline springboard::Device deviceWithSystem(std::string version)
