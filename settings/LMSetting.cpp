@@ -30,5 +30,4 @@ LMSetting::LMSetting(std::string_view key, Fallback fallback)
     : m_key(key)
     , m_fallback(fallback)
     , m_fallbackText(std::visit(TextOf {}, fallback))
-{
-}
+{ }

@@ -109,7 +109,8 @@ std::shared_ptr<UIColor> LMSettings::colorValue(const LMSetting& setting) const
 {
     static objc::ClassRef factoryClass { "OBColorFactory" };
     if (auto text = objc::cast<NSString>(value(setting))) {
-        if (auto color = contracts::OBColorFactory::colorFromHexString.toClass(factoryClass, text->UTF8String()))
+        if (auto color
+            = contracts::OBColorFactory::colorFromHexString.toClass(factoryClass, text->UTF8String()))
             return color;
     }
     auto rgb = std::get<LMSettingColour>(setting.fallback()).rgb;
@@ -122,17 +123,35 @@ std::shared_ptr<UIColor> LMSettings::themeColor() const
     return UIColor::whiteColor();
 }
 
-#define LM_SWITCH_GETTER(name, fallback)                                                                      \
-    bool LMSettings::name() const { return boolValue(row(Row::name)); }
-#define LM_NUMBER_GETTER(name, fallback)                                                                      \
-    int LMSettings::name() const { return intValue(row(Row::name)); }
-#define LM_COUNT_GETTER(name, fallback)                                                                       \
-    int LMSettings::name() const { return maximumCount(row(Row::name)); }
-#define LM_DURATION_GETTER(name, fallback)                                                                    \
-    double LMSettings::name() const { return doubleValue(row(Row::name)); }
-#define LM_COLOUR_GETTER(name, fallback)                                                                      \
-    std::shared_ptr<UIColor> LMSettings::name() const { return colorValue(row(Row::name)); }
-#define LM_OBJECT_GETTER(name, fallback)                                                                      \
-    std::shared_ptr<NSObject> LMSettings::name() const { return value(row(Row::name)); }
+#define LM_SWITCH_GETTER(name, fallback)                                                                     \
+    bool LMSettings::name() const                                                                            \
+    {                                                                                                        \
+        return boolValue(row(Row::name));                                                                    \
+    }
+#define LM_NUMBER_GETTER(name, fallback)                                                                     \
+    int LMSettings::name() const                                                                             \
+    {                                                                                                        \
+        return intValue(row(Row::name));                                                                     \
+    }
+#define LM_COUNT_GETTER(name, fallback)                                                                      \
+    int LMSettings::name() const                                                                             \
+    {                                                                                                        \
+        return maximumCount(row(Row::name));                                                                 \
+    }
+#define LM_DURATION_GETTER(name, fallback)                                                                   \
+    double LMSettings::name() const                                                                          \
+    {                                                                                                        \
+        return doubleValue(row(Row::name));                                                                  \
+    }
+#define LM_COLOUR_GETTER(name, fallback)                                                                     \
+    std::shared_ptr<UIColor> LMSettings::name() const                                                        \
+    {                                                                                                        \
+        return colorValue(row(Row::name));                                                                   \
+    }
+#define LM_OBJECT_GETTER(name, fallback)                                                                     \
+    std::shared_ptr<NSObject> LMSettings::name() const                                                       \
+    {                                                                                                        \
+        return value(row(Row::name));                                                                        \
+    }
 LM_SETTINGS_TABLE(LM_SWITCH_GETTER, LM_NUMBER_GETTER, LM_COUNT_GETTER, LM_DURATION_GETTER, LM_COLOUR_GETTER,
     LM_OBJECT_GETTER)

@@ -42,8 +42,8 @@ public:
 #define LM_DURATION_GETTER(name, fallback) double name() const;
 #define LM_COLOUR_GETTER(name, fallback) std::shared_ptr<UIColor> name() const;
 #define LM_OBJECT_GETTER(name, fallback) std::shared_ptr<NSObject> name() const;
-    LM_SETTINGS_TABLE(LM_SWITCH_GETTER, LM_NUMBER_GETTER, LM_NUMBER_GETTER, LM_DURATION_GETTER, LM_COLOUR_GETTER,
-        LM_OBJECT_GETTER)
+    LM_SETTINGS_TABLE(LM_SWITCH_GETTER, LM_NUMBER_GETTER, LM_NUMBER_GETTER, LM_DURATION_GETTER,
+        LM_COLOUR_GETTER, LM_OBJECT_GETTER)
 #undef LM_SWITCH_GETTER
 #undef LM_NUMBER_GETTER
 #undef LM_DURATION_GETTER

@@ -69,7 +69,10 @@ std::string read(const LMSettings& settings, const LMSetting& setting)
 struct DescribeFallback {
     std::string operator()(bool value) const { return describe(value); }
     std::string operator()(int value) const { return describe(value); }
-    std::string operator()(double value) const { return describe(static_cast<double>(static_cast<float>(value))); }
+    std::string operator()(double value) const
+    {
+        return describe(static_cast<double>(static_cast<float>(value)));
+    }
     std::string operator()(LMSettingColour colour) const
     {
         char text[16];
@@ -93,7 +96,10 @@ struct StoredUnlikeFallback {
     {
         return { describe(value + 0.5), describe(value + 0.5) };
     }
-    std::pair<std::string, std::string> operator()(LMSettingColour) const { return { "#102030", "#102030ff" }; }
+    std::pair<std::string, std::string> operator()(LMSettingColour) const
+    {
+        return { "#102030", "#102030ff" };
+    }
     std::pair<std::string, std::string> operator()(std::string_view) const
     {
         return { "Work, Birthdays", "\"Work, Birthdays\"" };
@@ -155,17 +161,20 @@ TEST_F(LMSettingsTest, TheTableHoldsEveryKeyOnceWithTheDocumentedFallbacks)
         "forecastOverlayEnabled=YES temperatureScale=1 forecastMilitaryTime=NO weatherColor=#ffffff "
         "weatherUpdateRate=1800 forecastResetLockScreenDim=YES forecastHomeButtonCloseEnabled=NO "
         "forecastErrorMessageEnabled=YES ampiroEnabled=YES ampiroOverlayEnabled=YES ampiroThemeColor=#ffffff "
-        "ampiroResetLockScreenDim=YES ampiroHomeButtonCloseEnabled=NO kalendoEnabled=YES kalendoOverlayEnabled=YES "
+        "ampiroResetLockScreenDim=YES ampiroHomeButtonCloseEnabled=NO kalendoEnabled=YES "
+        "kalendoOverlayEnabled=YES "
         "kalendoDaysFromNow=7 kalendoMaxEvents=99 kalendoMaxReminders=99 calendarBlacklist= "
         "kalendoPrivacyModeEnabled=NO kalendoCalendarColorsEnabled=YES kalendoStrongerColorEnabled=NO "
         "autoColorEventSectionEnabled=YES kalendoCollapseEnabled=YES nothingScheduledLabelEnabled=YES "
         "somethingScheduledLabelEnabled=YES kalendoResetLockScreenDim=YES kalendoHomeButtonCloseEnabled=NO "
         "missivaEnabled=YES missivaOverlayEnabled=YES missivaLaunchEnabled=YES missivaPrivacyModeEnabled=NO "
         "missivaStrongerColorEnabled=NO autoColorNotificationSectionEnabled=YES missivaCollapseEnabled=YES "
-        "dismissAllNotificationsButtonEnabled=NO noNotificationsLabelEnabled=YES hasNotificationsLabelEnabled=YES "
+        "dismissAllNotificationsButtonEnabled=NO noNotificationsLabelEnabled=YES "
+        "hasNotificationsLabelEnabled=YES "
         "missivaResetLockScreenDim=YES missivaHomeButtonCloseEnabled=NO skipraEnabled=YES addAppBundleID=YES "
         "appLauncherShape=2 useCustomApps=NO melodraEnabled=YES melodraOverlayEnabled=YES "
-        "melodraQuickGesturesEnabled=YES autoColorMelodraSectionEnabled=YES autoColorMelodraOverlayEnabled=YES "
+        "melodraQuickGesturesEnabled=YES autoColorMelodraSectionEnabled=YES "
+        "autoColorMelodraOverlayEnabled=YES "
         "melodraResetLockScreenDim=YES melodraHomeButtonCloseEnabled=NO ");
     EXPECT_EQ(getters.size(), LMSettings::keys().size()) << "a key listed twice";
 }
@@ -174,7 +183,8 @@ TEST_F(LMSettingsTest, EveryGetterAnswersItsFallbackWithoutAFile)
 {
     auto fresh = settings();
     for (const auto& setting : LMSettings::keys())
-        EXPECT_EQ(read(*fresh, setting), std::visit(DescribeFallback {}, setting.fallback())) << setting.key();
+        EXPECT_EQ(read(*fresh, setting), std::visit(DescribeFallback {}, setting.fallback()))
+            << setting.key();
     EXPECT_EQ(describe(fresh->themeColor()), "#ffffffff");
 }
 
@@ -328,7 +338,8 @@ TEST_F(LMSettingsTest, AnswersTheFallbacksWhenTheSupportLibraryIsMissing)
     objc::Runtime::beginProcess();
     auto loaded = settings();
     for (const auto& setting : LMSettings::keys())
-        EXPECT_EQ(read(*loaded, setting), std::visit(DescribeFallback {}, setting.fallback())) << setting.key();
+        EXPECT_EQ(read(*loaded, setting), std::visit(DescribeFallback {}, setting.fallback()))
+            << setting.key();
 }
 
 TEST_F(LMSettingsTest, OneSharedInstancePerProcessReadingTheFileWhenMade)
