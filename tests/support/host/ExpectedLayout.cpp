@@ -65,12 +65,12 @@ std::string difference(const std::string& expectedText, const std::string& actua
         if (i < rows && j < columns && expected[i] == actual[j]) {
             ++i;
             ++j;
-        } else if (j < columns && (i == rows || common[i][j + 1] >= common[i + 1][j])) {
-            out += "+" + std::to_string(j + 1) + ": " + actual[j] + "\n";
-            ++j;
-        } else {
+        } else if (i < rows && (j == columns || common[i + 1][j] >= common[i][j + 1])) {
             out += "-" + std::to_string(i + 1) + ": " + expected[i] + "\n";
             ++i;
+        } else {
+            out += "+" + std::to_string(j + 1) + ": " + actual[j] + "\n";
+            ++j;
         }
     }
     return out;
