@@ -196,7 +196,7 @@ TEST(OverlayLifecycle, ATapOutsideAContainerOverlaysControlsClosesIt)
     advance(settle);
     ASSERT_TRUE(time->containerWindow()->isTapToTerminateEnabled());
 
-    UITouchSimulator(time->containerWindow()).tap(CGPointMake(180, 600));
+    UITouchSimulator().tap(CGPointMake(180, 600));
     advance(settle);
 
     EXPECT_FALSE(time->isActive());
