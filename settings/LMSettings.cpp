@@ -69,24 +69,30 @@ const std::vector<LMSetting>& LMSettings::keys()
     return rows;
 }
 
-// An absent manager, or a stored value the conversion cannot take, answers the typed fallback; the
-// manager's own answer for an absent key is the fallback's text, which converts back to it.
-std::shared_ptr<NSObject> LMSettings::value(const LMSetting& setting) const
+// The manager's answer: the stored object, or for an absent key the fallback's text, which
+// converts back to the typed fallback. Nothing without a manager; that, or an object the
+// conversion cannot take, answers the typed fallback without converting anything.
+std::shared_ptr<NSObject> LMSettings::stored(const LMSetting& setting) const
 {
     auto prefs = m_prefs.load();
-    auto object = prefs ? prefs->valueForkey(std::string(setting.key()), setting.fallbackText()) : nullptr;
+    return prefs ? prefs->valueForkey(std::string(setting.key()), setting.fallbackText()) : nullptr;
+}
+
+std::shared_ptr<NSObject> LMSettings::value(const LMSetting& setting) const
+{
+    auto object = stored(setting);
     return object ? object : std::make_shared<NSString>(setting.fallbackText());
 }
 
 bool LMSettings::boolValue(const LMSetting& setting) const
 {
-    auto* scalar = foundation::ScalarValue::of(value(setting));
+    auto* scalar = foundation::ScalarValue::of(stored(setting));
     return scalar ? scalar->boolValue() : std::get<bool>(setting.fallback());
 }
 
 int LMSettings::intValue(const LMSetting& setting) const
 {
-    auto* scalar = foundation::ScalarValue::of(value(setting));
+    auto* scalar = foundation::ScalarValue::of(stored(setting));
     return scalar ? scalar->intValue() : std::get<int>(setting.fallback());
 }
 
@@ -101,14 +107,14 @@ int LMSettings::maximumCount(const LMSetting& setting) const
 
 double LMSettings::doubleValue(const LMSetting& setting) const
 {
-    auto* scalar = foundation::ScalarValue::of(value(setting));
+    auto* scalar = foundation::ScalarValue::of(stored(setting));
     return scalar ? scalar->floatValue() : static_cast<float>(std::get<double>(setting.fallback()));
 }
 
 std::shared_ptr<UIColor> LMSettings::colorValue(const LMSetting& setting) const
 {
     static objc::ClassRef factoryClass { "OBColorFactory" };
-    if (auto text = objc::cast<NSString>(value(setting))) {
+    if (auto text = objc::cast<NSString>(stored(setting))) {
         if (auto color
             = contracts::OBColorFactory::colorFromHexString.toClass(factoryClass, text->UTF8String()))
             return color;

@@ -54,6 +54,7 @@ public:
     static const std::vector<LMSetting>& keys();
 
 private:
+    std::shared_ptr<NSObject> stored(const LMSetting&) const;
     std::shared_ptr<NSObject> value(const LMSetting&) const;
     bool boolValue(const LMSetting&) const;
     int intValue(const LMSetting&) const;
