@@ -12,6 +12,7 @@ namespace {
 
 std::mutex s_rootMutex;
 fs::path s_root;
+std::vector<fs::path> s_sharedFolders;
 
 bool isInside(const fs::path& path, const fs::path& folder)
 {
@@ -50,7 +51,28 @@ fs::path DeviceFileSystem::root()
     return s_root;
 }
 
+void DeviceFileSystem::shareReadOnly(const fs::path& hostFolder)
+{
+    std::error_code error;
+    auto folder = fs::canonical(hostFolder, error);
+    if (error)
+        return;
+    std::lock_guard lock(s_rootMutex);
+    if (std::ranges::find(s_sharedFolders, folder) == s_sharedFolders.end())
+        s_sharedFolders.push_back(std::move(folder));
+}
+
 std::optional<fs::path> DeviceFileSystem::resolve(std::string_view devicePath)
+{
+    return resolve(devicePath, false);
+}
+
+std::optional<fs::path> DeviceFileSystem::resolveForReading(std::string_view devicePath)
+{
+    return resolve(devicePath, true);
+}
+
+std::optional<fs::path> DeviceFileSystem::resolve(std::string_view devicePath, bool forReading)
 {
     auto deviceRoot = root();
     if (deviceRoot.empty() || devicePath.empty() || devicePath.front() != '/')
@@ -70,15 +92,22 @@ std::optional<fs::path> DeviceFileSystem::resolve(std::string_view devicePath)
     if (error || hasDanglingLink(canonicalRoot, relative))
         return std::nullopt;
     auto resolved = fs::weakly_canonical(canonicalRoot / relative, error);
-    if (error || !isInside(resolved, canonicalRoot))
+    if (error)
         return std::nullopt;
-    return resolved;
+    if (isInside(resolved, canonicalRoot))
+        return resolved;
+    if (forReading) {
+        std::lock_guard lock(s_rootMutex);
+        if (std::ranges::any_of(s_sharedFolders, [&](auto& folder) { return isInside(resolved, folder); }))
+            return resolved;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::vector<std::uint8_t>> DeviceFileSystem::readFile(
     std::string_view devicePath, std::size_t maximumSize)
 {
-    auto path = resolve(devicePath);
+    auto path = resolveForReading(devicePath);
     std::error_code error;
     if (!path || !fs::is_regular_file(*path, error))
         return std::nullopt;

@@ -1,14 +1,14 @@
 #include "foundation/NSCalendar.h"
 
+#include "foundation/ICUCache.h"
 #include "foundation/ICUSupport.h"
 
-#include <unicode/gregocal.h>
+#include <unicode/calendar.h>
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 
 using namespace foundation::icu_support;
 
@@ -40,23 +40,18 @@ std::optional<int32_t> icuValue(NSInteger value)
     return static_cast<int32_t>(value);
 }
 
-std::unique_ptr<icu::Calendar> makeCalendar(const NSCalendar& calendar)
+icu::Calendar& icuCalendar(const NSCalendar& calendar)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    auto result = std::make_unique<icu::GregorianCalendar>(
-        createICUTimeZone(*calendar.timeZone()), icuLocale(*calendar.locale()), status);
-    if (U_FAILURE(status))
-        throw std::runtime_error(std::string("cannot make a Gregorian calendar: ") + u_errorName(status));
-    return result;
+    return foundation::ICUCache::calendar(calendar.timeZone()->name(), calendar.locale()->localeIdentifier());
 }
 
 // The local day the moment falls on, as a day count.
 std::optional<int32_t> localDayNumber(const NSCalendar& calendar, const NSDate& date)
 {
-    auto icuCalendar = makeCalendar(calendar);
+    auto& local = icuCalendar(calendar);
     UErrorCode status = U_ZERO_ERROR;
-    icuCalendar->setTime(udate(date), status);
-    int32_t day = icuCalendar->get(UCAL_JULIAN_DAY, status);
+    local.setTime(udate(date), status);
+    int32_t day = local.get(UCAL_JULIAN_DAY, status);
     if (U_FAILURE(status))
         return std::nullopt;
     return day;
@@ -79,30 +74,30 @@ std::shared_ptr<NSDateComponents> NSCalendar::components(
 {
     if (!date)
         return nullptr;
-    auto calendar = makeCalendar(*this);
+    auto& calendar = icuCalendar(*this);
     UErrorCode status = U_ZERO_ERROR;
-    calendar->setTime(udate(*date), status);
+    calendar.setTime(udate(*date), status);
     auto result = std::make_shared<NSDateComponents>();
     for (auto& field : fields) {
         if (units & field.unit)
-            ((*result).*field.set)(calendar->get(field.icuField, status) + field.icuOffset);
+            ((*result).*field.set)(calendar.get(field.icuField, status) + field.icuOffset);
     }
     return U_SUCCESS(status) ? result : nullptr;
 }
 
 std::shared_ptr<NSDate> NSCalendar::dateFromComponents(const NSDateComponents& components) const
 {
-    auto calendar = makeCalendar(*this);
-    calendar->clear();
+    auto& calendar = icuCalendar(*this);
+    calendar.clear();
     for (auto& field : fields) {
         NSInteger value = (components.*field.get)();
         auto number = icuValue((value == NSDateComponentUndefined ? field.origin : value) - field.icuOffset);
         if (!number)
             return nullptr;
-        calendar->set(field.icuField, *number);
+        calendar.set(field.icuField, *number);
     }
     UErrorCode status = U_ZERO_ERROR;
-    UDate milliseconds = calendar->getTime(status);
+    UDate milliseconds = calendar.getTime(status);
     return U_SUCCESS(status) ? dateFromUDate(milliseconds) : nullptr;
 }
 
@@ -114,9 +109,9 @@ std::shared_ptr<NSDate> NSCalendar::dateByAddingComponents(
     // ICU keeps whole milliseconds only: compute the shift from a whole start and add it to the
     // exact date, so fractions of a second survive.
     UDate start = std::floor(udate(*date));
-    auto calendar = makeCalendar(*this);
+    auto& calendar = icuCalendar(*this);
     UErrorCode status = U_ZERO_ERROR;
-    calendar->setTime(start, status);
+    calendar.setTime(start, status);
     for (auto& field : fields) {
         NSInteger value = (components.*field.get)();
         if (value == NSDateComponentUndefined)
@@ -124,9 +119,9 @@ std::shared_ptr<NSDate> NSCalendar::dateByAddingComponents(
         auto amount = icuValue(value);
         if (!amount)
             return nullptr;
-        calendar->add(field.icuField, *amount, status);
+        calendar.add(field.icuField, *amount, status);
     }
-    UDate end = calendar->getTime(status);
+    UDate end = calendar.getTime(status);
     return U_SUCCESS(status) ? date->dateByAddingTimeInterval((end - start) / 1000.0) : nullptr;
 }
 
@@ -134,12 +129,12 @@ std::shared_ptr<NSDate> NSCalendar::startOfDayForDate(const std::shared_ptr<NSDa
 {
     if (!date)
         return nullptr;
-    auto calendar = makeCalendar(*this);
+    auto& calendar = icuCalendar(*this);
     UErrorCode status = U_ZERO_ERROR;
-    calendar->setTime(udate(*date), status);
+    calendar.setTime(udate(*date), status);
     for (auto field : { UCAL_HOUR_OF_DAY, UCAL_MINUTE, UCAL_SECOND, UCAL_MILLISECOND })
-        calendar->set(field, 0);
-    UDate milliseconds = calendar->getTime(status);
+        calendar.set(field, 0);
+    UDate milliseconds = calendar.getTime(status);
     return U_SUCCESS(status) ? dateFromUDate(milliseconds) : nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "foundation/NSDateFormatter.h"
 
+#include "foundation/ICUCache.h"
 #include "foundation/ICUSupport.h"
 
 #include <unicode/smpdtfmt.h>
@@ -11,39 +12,26 @@ NSDateFormatter::NSDateFormatter()
     , m_timeZone(NSTimeZone::defaultTimeZone())
 { }
 
-NSDateFormatter::~NSDateFormatter() = default;
-
 void NSDateFormatter::setDateFormat(std::string pattern)
 {
     m_dateFormat = std::move(pattern);
-    m_format.reset();
 }
 
 void NSDateFormatter::setLocale(std::shared_ptr<NSLocale> locale)
 {
     m_locale = locale ? std::move(locale) : NSLocale::currentLocale();
-    m_format.reset();
 }
 
 void NSDateFormatter::setTimeZone(std::shared_ptr<NSTimeZone> timeZone)
 {
     m_timeZone = timeZone ? std::move(timeZone) : NSTimeZone::defaultTimeZone();
-    m_format.reset();
 }
 
-icu::SimpleDateFormat* NSDateFormatter::format() const
+const icu::SimpleDateFormat* NSDateFormatter::format() const
 {
-    if (m_format || m_dateFormat.empty())
-        return m_format.get();
-    UErrorCode status = U_ZERO_ERROR;
-    auto format = std::make_unique<icu::SimpleDateFormat>(
-        icu::UnicodeString::fromUTF8(m_dateFormat), icuLocale(*m_locale), status);
-    if (U_FAILURE(status))
+    if (m_dateFormat.empty())
         return nullptr;
-    format->adoptTimeZone(createICUTimeZone(*m_timeZone));
-    format->setLenient(false);
-    m_format = std::move(format);
-    return m_format.get();
+    return foundation::ICUCache::dateFormat(m_dateFormat, m_locale->localeIdentifier(), m_timeZone->name());
 }
 
 std::string NSDateFormatter::stringFromDate(const std::shared_ptr<NSDate>& date) const

@@ -17,12 +17,12 @@ U_NAMESPACE_END
 
 // Turns dates into text by a fixed pattern of the Unicode date field symbols ("hh:mm a",
 // "EEEE, ", "MMM d"), in a locale and a time zone: the device's unless set otherwise. A missing
-// date, an empty pattern or one that cannot be read gives empty text.
+// date, an empty pattern or one that cannot be read gives empty text. Making one is cheap: the
+// compiled pattern is shared by every formatter of the same pattern, locale and time zone.
 class NSDateFormatter : public NSObject {
     OBJC_CLASS(NSDateFormatter, NSObject)
 public:
     NSDateFormatter();
-    ~NSDateFormatter() override;
 
     const std::string& dateFormat() const { return m_dateFormat; }
     void setDateFormat(std::string);
@@ -40,11 +40,9 @@ public:
     // not implemented: date and time styles, relative formatting, leniency settings
 
 private:
-    icu::SimpleDateFormat* format() const;
+    const icu::SimpleDateFormat* format() const;
 
     std::string m_dateFormat;
     std::shared_ptr<NSLocale> m_locale;
     std::shared_ptr<NSTimeZone> m_timeZone;
-    // Made on first use after any change, then reused.
-    mutable std::unique_ptr<icu::SimpleDateFormat> m_format;
 };

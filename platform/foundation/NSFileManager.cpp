@@ -14,7 +14,7 @@ std::shared_ptr<NSFileManager> NSFileManager::defaultManager()
 
 bool NSFileManager::fileExistsAtPath(std::string_view path, bool* isDirectory) const
 {
-    auto resolved = DeviceFileSystem::resolve(path);
+    auto resolved = DeviceFileSystem::resolveForReading(path);
     std::error_code error;
     if (!resolved || !fs::exists(*resolved, error))
         return false;

@@ -1,6 +1,7 @@
 #include "foundation/NSLocale.h"
 
 #include "foundation/DeviceSetting.h"
+#include "foundation/ICUCache.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ std::shared_ptr<NSLocale> NSLocale::currentLocale()
 
 void NSLocale::setCurrentLocale(std::shared_ptr<NSLocale> locale)
 {
-    if (locale)
-        deviceLocale().set(std::move(locale));
+    if (!locale)
+        return;
+    deviceLocale().set(std::move(locale));
+    foundation::ICUCache::invalidate();
 }

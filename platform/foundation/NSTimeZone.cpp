@@ -1,6 +1,7 @@
 #include "foundation/NSTimeZone.h"
 
 #include "foundation/DeviceSetting.h"
+#include "foundation/ICUCache.h"
 
 #include <unicode/timezone.h>
 
@@ -30,6 +31,8 @@ std::shared_ptr<NSTimeZone> NSTimeZone::defaultTimeZone()
 
 void NSTimeZone::setDefaultTimeZone(std::shared_ptr<NSTimeZone> zone)
 {
-    if (zone)
-        deviceTimeZone().set(std::move(zone));
+    if (!zone)
+        return;
+    deviceTimeZone().set(std::move(zone));
+    foundation::ICUCache::invalidate();
 }

@@ -4,6 +4,7 @@
 #include "mobiletimer/AlarmNotification.h"
 
 #include <cstdio>
+#include <map>
 #include <random>
 #include <stdexcept>
 
@@ -80,10 +81,40 @@ void Alarm::setTitle(const std::string& title)
     m_settings.title = title;
 }
 
+namespace {
+
+// The next ringing found for a time of day, which stays the answer from the moment it was
+// worked out until it comes, unless the device changes time zone.
+struct NextRinging {
+    std::shared_ptr<NSTimeZone> timeZone;
+    NSTimeInterval computedAt { 0 };
+    std::shared_ptr<NSDate> fireDate;
+};
+
+NextRinging& nextRinging(int hour, int minute)
+{
+    thread_local std::map<std::pair<int, int>, NextRinging> kept;
+    return kept[{ hour, minute }];
+}
+
+} // namespace
+
 std::shared_ptr<NSDate> Alarm::nextFireDate()
 {
-    auto calendar = NSCalendar::currentCalendar();
+    auto zone = NSTimeZone::defaultTimeZone();
     auto now = NSDate::date();
+    auto& kept = nextRinging(m_settings.hour, m_settings.minute);
+    auto seconds = now->timeIntervalSinceReferenceDate();
+    if (kept.fireDate && kept.timeZone == zone && seconds >= kept.computedAt
+        && seconds < kept.fireDate->timeIntervalSinceReferenceDate())
+        return kept.fireDate;
+    kept = { zone, seconds, nextFireDateAfter(now) };
+    return kept.fireDate;
+}
+
+std::shared_ptr<NSDate> Alarm::nextFireDateAfter(const std::shared_ptr<NSDate>& now) const
+{
+    auto calendar = NSCalendar::currentCalendar();
     // Day by day rather than adding 24 hours, so that the alarm keeps its time of day across a
     // daylight-saving change; tomorrow's is always after now.
     auto day = calendar->startOfDayForDate(now);

@@ -48,6 +48,8 @@ public:
     // not implemented: repeat days, sounds, ringing and snoozing
 
 private:
+    std::shared_ptr<NSDate> nextFireDateAfter(const std::shared_ptr<NSDate>& now) const;
+
     Settings m_settings;
     bool m_active { false };
 };

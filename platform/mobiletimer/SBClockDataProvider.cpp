@@ -5,6 +5,8 @@
 #include "mobiletimer/AlarmManager.h"
 #include "mobiletimer/AlarmNotification.h"
 
+#include <algorithm>
+
 namespace mobiletimer {
 namespace {
 
@@ -47,14 +49,47 @@ std::shared_ptr<SBClockDataProvider> SBClockDataProvider::sharedInstance()
     return dispatch::sharedInstance<SBClockDataProvider>();
 }
 
+bool SBClockDataProvider::Basis::holdsAt(
+    const std::vector<std::shared_ptr<Alarm>>& alarms, const NSTimeZone* zone, NSTimeInterval now) const
+{
+    if (zone != timeZone || now < computedAt || now >= validUntil || alarms.size() != this->alarms.size())
+        return false;
+    for (size_t i = 0; i < alarms.size(); ++i) {
+        auto& [alarm, settings, active] = this->alarms[i];
+        if (alarms[i] != alarm || alarms[i]->settings() != settings || alarms[i]->isActive() != active)
+            return false;
+    }
+    return true;
+}
+
+// What the alarms announce changes only when one of them changes, when the device moves to
+// another time zone, when the earliest of them rings (its next ringing moves to the next day),
+// or at midnight (tomorrow's becomes today's): until then the last answer stands.
 void SBClockDataProvider::refresh()
 {
+    auto& alarms = AlarmManager::sharedManager()->alarms();
+    auto zone = NSTimeZone::defaultTimeZone();
+    auto now = NSDate::date();
+    if (m_basis.holdsAt(alarms, zone.get(), now->timeIntervalSinceReferenceDate()))
+        return;
+
     auto calendar = NSCalendar::currentCalendar();
+    NSDateComponents oneDay;
+    oneDay.setDay(1);
+    auto nextDay = calendar->startOfDayForDate(calendar->dateByAddingComponents(oneDay, now));
+    Basis basis { zone.get(), now->timeIntervalSinceReferenceDate(),
+        nextDay ? nextDay->timeIntervalSinceReferenceDate() : now->timeIntervalSinceReferenceDate(), {} };
     Earliest today, tomorrow;
-    for (auto& alarm : AlarmManager::sharedManager()->alarms()) {
+    for (auto& alarm : alarms) {
+        basis.alarms.emplace_back(alarm, alarm->settings(), alarm->isActive());
         if (!alarm->isActive())
             continue;
         auto fireDate = alarm->nextFireDate();
+        if (!fireDate) {
+            basis.validUntil = basis.computedAt;
+            continue;
+        }
+        basis.validUntil = std::min(basis.validUntil, fireDate->timeIntervalSinceReferenceDate());
         if (calendar->isDateInToday(fireDate))
             today.consider(alarm, fireDate);
         else if (calendar->isDateInTomorrow(fireDate))
@@ -62,6 +97,8 @@ void SBClockDataProvider::refresh()
     }
     m_nextAlarmForToday = notificationFor(today, m_nextAlarmForToday);
     m_firstAlarmForTomorrow = notificationFor(tomorrow, m_firstAlarmForTomorrow);
+    m_basis = std::move(basis);
+    m_basisZone = std::move(zone);
 }
 
 std::shared_ptr<NSObject> SBClockDataProvider::nextAlarmForToday()

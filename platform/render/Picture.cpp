@@ -1,7 +1,12 @@
 #include "render/Picture.h"
 
+#include "uikit/PNGFile.h"
+
+#include <algorithm>
+#include <fstream>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace render {
 
@@ -68,7 +73,38 @@ uint32_t Picture::pixel(int x, int y) const
 void Picture::writePNG(const std::string& path) const
 {
     cairo_surface_flush(m_surface);
-    if (cairo_surface_write_to_png(m_surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
+    auto width = static_cast<unsigned>(this->width());
+    auto height = static_cast<unsigned>(this->height());
+    const unsigned char* data = cairo_image_surface_get_data(m_surface);
+    auto stride = static_cast<size_t>(cairo_image_surface_get_stride(m_surface));
+    auto rowPixels = [&](unsigned y) { return reinterpret_cast<const uint32_t*>(data + y * stride); };
+    bool opaque = true;
+    for (unsigned y = 0; y < height && opaque; ++y)
+        opaque = std::all_of(
+            rowPixels(y), rowPixels(y) + width, [](uint32_t pixel) { return pixel >> 24 == 0xff; });
+
+    // Straight colours from premultiplied ones, rounded as cairo's own PNG writer rounds them.
+    size_t channels = opaque ? 3 : 4;
+    std::vector<uint8_t> row(width * channels);
+    auto bytes = PNGFile::encode(width, height, !opaque, [&](unsigned y) {
+        const uint32_t* pixel = rowPixels(y);
+        uint8_t* out = row.data();
+        for (unsigned x = 0; x < width; ++x, out += channels) {
+            uint32_t argb = pixel[x];
+            uint32_t alpha = argb >> 24;
+            uint32_t rgb[3] = { (argb >> 16) & 0xff, (argb >> 8) & 0xff, argb & 0xff };
+            for (int c = 0; c < 3; ++c)
+                out[c] = static_cast<uint8_t>(alpha == 255 ? rgb[c]
+                        : alpha                            ? (rgb[c] * 255 + alpha / 2) / alpha
+                                                           : 0);
+            if (!opaque)
+                out[3] = static_cast<uint8_t>(alpha);
+        }
+        return row.data();
+    });
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))
+        || !file.flush())
         throw std::runtime_error("cannot write PNG " + path);
 }
 

@@ -33,21 +33,25 @@ std::optional<std::string> ResourceBundleInstaller::install(const fs::path& bund
 
     if (foundation::DeviceFileSystem::root().empty())
         return "no device root to install the resource bundle " + quoted(bundleFolder) + " into";
-    auto target = foundation::DeviceFileSystem::resolve(devicePath);
-    if (!target)
+    auto folder = foundation::DeviceFileSystem::resolve(devicePath.substr(0, devicePath.rfind('/')));
+    if (!folder)
         return "the device path " + std::string(devicePath) + " leads outside the device root";
+    auto target = *folder / fs::path(devicePath).filename();
     // Replacing the target first would delete the source.
-    if (isInside(source, *target))
+    if (isInside(source, target))
         return "the resource bundle " + quoted(bundleFolder) + " lies inside the device's own bundle";
 
-    fs::remove_all(*target, error);
+    // A link replaces the bundle copied by an earlier version, or the link of an earlier build;
+    // removing a link leaves what it leads to alone.
+    fs::remove_all(target, error);
     if (!error)
-        fs::create_directories(target->parent_path(), error);
+        fs::create_directories(*folder, error);
     if (!error)
-        fs::copy(source, *target, fs::copy_options::recursive, error);
+        fs::create_directory_symlink(source, target, error);
     if (error)
-        return "cannot install the resource bundle " + quoted(bundleFolder) + " at " + quoted(*target) + ": "
+        return "cannot install the resource bundle " + quoted(bundleFolder) + " at " + quoted(target) + ": "
             + error.message();
+    foundation::DeviceFileSystem::shareReadOnly(source);
     return std::nullopt;
 }
 
