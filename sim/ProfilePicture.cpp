@@ -7,6 +7,7 @@
 #include "uikit/UIImage.h"
 
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,14 +46,15 @@ std::shared_ptr<UIImage> ProfilePicture::image(CGSize size, CGFloat scale) const
         return UIImage::imageWithBitmap(m_file, 1, m_name);
     Bitmap bitmap(static_cast<unsigned>(std::lround(size.width * scale)),
         static_cast<unsigned>(std::lround(size.height * scale)));
-    for (unsigned y = 0; y < bitmap.height; ++y) {
+    // Every pixel of a row is the same: work out its first, then copy it along the row.
+    for (unsigned y = 0; y < bitmap.height && bitmap.width; ++y) {
         double t = bitmap.height > 1 ? double(y) / (bitmap.height - 1) : 0;
-        for (unsigned x = 0; x < bitmap.width; ++x) {
-            auto* pixel = bitmap.pixel(x, y);
-            for (int c = 0; c < 3; ++c)
-                pixel[c] = static_cast<std::uint8_t>(std::lround(m_top[c] + (m_bottom[c] - m_top[c]) * t));
-            pixel[3] = 255;
-        }
+        auto* first = bitmap.pixel(0, y);
+        for (int c = 0; c < 3; ++c)
+            first[c] = static_cast<std::uint8_t>(std::lround(m_top[c] + (m_bottom[c] - m_top[c]) * t));
+        first[3] = 255;
+        for (unsigned x = 1; x < bitmap.width; ++x)
+            std::memcpy(bitmap.pixel(x, y), first, 4);
     }
     return UIImage::imageWithBitmap(std::move(bitmap), scale, m_name);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "contracts/SBClockDataProvider.h"
-#include "foundation/NSObjCRuntime.h"
+#include "dispatch/RunLoop.h"
 #include "foundation/NSTimeZone.h"
 #include "mobiletimer/Alarm.h"
 #include "objc/NSObject.h"

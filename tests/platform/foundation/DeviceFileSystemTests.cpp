@@ -149,3 +149,32 @@ TEST_F(DeviceFileSystemTest, BundlesFindTheirResourcesByNameAndType)
     EXPECT_EQ(bundle->pathForResource("", "png"), "");
     EXPECT_EQ(NSBundle::initWithPath(std::string(bundlePath) + "/Weather.png"), nullptr);
 }
+
+TEST_F(DeviceFileSystemTest, SharedFoldersAreReadThroughLinksAndNeverWritten)
+{
+    TemporaryDeviceRoot shared; // only its folder: the device root is set again below
+    auto sharedFolder = shared.path() / "Bundle";
+    fs::create_directories(sharedFolder / "Battery");
+    std::ofstream(sharedFolder / "Battery/Battery10.png") << "png";
+    DeviceFileSystem::setRoot(device().path());
+    fs::create_directories(device().hostPath("/Library"));
+    fs::create_directory_symlink(sharedFolder, device().hostPath("/Library/Bundle"));
+    auto manager = NSFileManager::defaultManager();
+    EXPECT_FALSE(manager->fileExistsAtPath("/Library/Bundle/Battery/Battery10.png")) << "not shared yet";
+
+    DeviceFileSystem::shareReadOnly(sharedFolder);
+    EXPECT_TRUE(manager->fileExistsAtPath("/Library/Bundle/Battery/Battery10.png"));
+    EXPECT_EQ(contents(manager->contentsAtPath("/Library/Bundle/Battery/Battery10.png")), "png");
+    EXPECT_EQ(DeviceFileSystem::resolve("/Library/Bundle/Battery/Battery10.png"), std::nullopt);
+
+    EXPECT_FALSE(dataOf("x").writeToFile("/Library/Bundle/Battery/Battery10.png", false));
+    EXPECT_FALSE(dataOf("x").writeToFile("/Library/Bundle/New.png", true));
+    EXPECT_FALSE(manager->createDirectoryAtPath("/Library/Bundle/Folder", true));
+    EXPECT_FALSE(manager->removeItemAtPath("/Library/Bundle/Battery"));
+    EXPECT_TRUE(fs::exists(sharedFolder / "Battery/Battery10.png"));
+    EXPECT_FALSE(fs::exists(sharedFolder / "New.png"));
+    EXPECT_FALSE(fs::exists(sharedFolder / "Folder"));
+
+    EXPECT_TRUE(manager->removeItemAtPath("/Library/Bundle")) << "the link is the device's own";
+    EXPECT_TRUE(fs::exists(sharedFolder / "Battery/Battery10.png"));
+}

@@ -1,5 +1,6 @@
 #include "DateFixture.h"
 
+#include "foundation/NSCalendar.h"
 #include "foundation/NSDateFormatter.h"
 
 #include <string>
@@ -83,4 +84,41 @@ TEST_F(DateTest, ReadsBackOnlyTextThatMatchesThePatternWhole)
 
     formatter.setDateFormat("HH:mm");
     EXPECT_EQ(formatter.dateFromString("06:45")->timeIntervalSince1970(), (6 + 5) * 3600 + 45 * 60);
+}
+
+// Formatters and calendars share ICU's objects, kept between uses: each answer must still be
+// that of its own zone and locale, whatever was asked before it and however the device changed.
+TEST_F(DateTest, SharedPatternsAndCalendarsAnswerForTheirOwnZoneAndLocale)
+{
+    CFAbsoluteTime instant = utc(2015, 12, 7, 3, 5);
+    struct Case {
+        const char* deviceZone;
+        const char* deviceLocale;
+        const char* expected;
+        NSInteger hour;
+    };
+    const Case cases[] = {
+        { "UTC", "en_US", "Monday 03:05", 3 },
+        { "Asia/Tokyo", "en_US", "Monday 12:05", 12 },
+        { "America/New_York", "fr_FR", "dimanche 22:05", 22 },
+        { "UTC", "fr_FR", "lundi 03:05", 3 },
+        { "UTC", "en_US", "Monday 03:05", 3 },
+    };
+    NSDateFormatter madeFirst;
+    madeFirst.setDateFormat("EEEE HH:mm");
+    for (auto& test : cases) {
+        useTimeZone(test.deviceZone);
+        NSLocale::setCurrentLocale(NSLocale::localeWithLocaleIdentifier(test.deviceLocale));
+        NSDateFormatter formatter;
+        formatter.setDateFormat("EEEE HH:mm");
+        EXPECT_EQ(formatter.stringFromDate(at(instant)), test.expected) << test.deviceZone;
+        EXPECT_EQ(madeFirst.stringFromDate(at(instant)), "Monday 03:05") << "kept its own zone and locale";
+
+        auto calendar = NSCalendar::currentCalendar();
+        NSDateComponents tooLarge;
+        tooLarge.setYear(NSInteger(1) << 40);
+        EXPECT_EQ(calendar->dateFromComponents(tooLarge), nullptr);
+        EXPECT_EQ(calendar->components(NSCalendarUnitHour, at(instant))->hour(), test.hour)
+            << test.deviceZone;
+    }
 }

@@ -88,3 +88,32 @@ TEST(SBClockDataProvider, FollowsAlarmsStoredBeforeTheHostStarted)
     device.boot(Monday2350);
     EXPECT_EQ(announced("_firstAlarmForTomorrow"), Tuesday0030 + 6.5 * 3600);
 }
+
+// The answers are kept between reads: each change that can move them must still show at once.
+TEST(SBClockDataProvider, AnswersAgainWhenAnAlarmTheZoneOrTheClockChanges)
+{
+    ClockTestDevice device;
+    device.boot(Monday2350 - 3600);
+    auto alarm = mobiletimer::Alarm::initWithDefaultValues();
+    alarm->setHour(23);
+    alarm->setMinute(55);
+    mobiletimer::AlarmManager::sharedManager()->addAlarm(alarm, true);
+    EXPECT_EQ(announced("_nextAlarmForToday"), Monday2355);
+
+    alarm->setMinute(50);
+    EXPECT_EQ(announced("_nextAlarmForToday"), Monday2350) << "an alarm changed where it stands";
+    alarm->setActive(false);
+    EXPECT_EQ(announced("_nextAlarmForToday"), std::nullopt) << "an alarm turned off";
+    alarm->setActive(true);
+
+    // 23:50 in Paris is 22:50 in London, an hour later in absolute time.
+    NSTimeZone::setDefaultTimeZone(NSTimeZone::timeZoneWithName("Europe/London"));
+    EXPECT_EQ(announced("_nextAlarmForToday"), Monday2350 + 3600) << "another time zone";
+    NSTimeZone::setDefaultTimeZone(NSTimeZone::timeZoneWithName("Europe/Paris"));
+
+    dispatch::RunLoop::main().advance(3600);
+    EXPECT_EQ(announced("_nextAlarmForToday"), std::nullopt) << "the alarm rang";
+    EXPECT_EQ(announced("_firstAlarmForTomorrow"), Tuesday2350);
+    dispatch::RunLoop::main().reset(Monday2350 - 60);
+    EXPECT_EQ(announced("_nextAlarmForToday"), Monday2350) << "the clock set back";
+}

@@ -1,6 +1,7 @@
 // Not yet tested: how the pictures look (checked by eye; they are ours to redraw at will).
 #include "foundation/DeviceFileSystem.h"
 #include "foundation/NSBundle.h"
+#include "foundation/NSData.h"
 #include "springboard/ResourceBundleInstaller.h"
 #include "support/TemporaryDeviceRoot.h"
 #include "uikit/PNGFile.h"
@@ -105,6 +106,9 @@ TEST(ResourceBundle, InstalledBundleIsFoundByNameOnTheDevice)
     TemporaryDeviceRoot device;
     UIScreen::setMainScreen(CGRectMake(0, 0, 375, 667), 2);
     ASSERT_EQ(ResourceBundleInstaller::install(builtBundle), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(device.hostPath(ResourceBundleInstaller::devicePath))) << "shared, not copied";
+    EXPECT_FALSE(NSData(std::vector<std::uint8_t> { 1 }).writeToFile(bundleFile("Like.png"), false))
+        << "the built bundle is read-only to the device";
 
     auto bundle = NSBundle::initWithPath(ResourceBundleInstaller::devicePath);
     ASSERT_TRUE(bundle);
