@@ -1,5 +1,7 @@
 #include "foundation/ICUCache.h"
 
+#include "foundation/CompiledDateFormat.h"
+
 #include <unicode/gregocal.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
@@ -26,7 +28,7 @@ struct Kept {
     unsigned generation { 0 };
     std::unordered_map<std::string, std::unique_ptr<icu::Calendar>> calendars;
     // A pattern ICU refuses is kept as nothing, so it is not compiled again either.
-    std::unordered_map<std::string, std::unique_ptr<icu::SimpleDateFormat>> formats;
+    std::unordered_map<std::string, std::unique_ptr<CompiledDateFormat>> formats;
 };
 
 Kept& kept()
@@ -63,7 +65,7 @@ icu::Calendar& ICUCache::calendar(const std::string& timeZone, const std::string
     return *calendars.emplace(std::move(key), std::move(calendar)).first->second;
 }
 
-const icu::SimpleDateFormat* ICUCache::dateFormat(
+CompiledDateFormat* ICUCache::dateFormat(
     const std::string& pattern, const std::string& locale, const std::string& timeZone)
 {
     auto& formats = kept().formats;
@@ -74,13 +76,13 @@ const icu::SimpleDateFormat* ICUCache::dateFormat(
     UErrorCode status = U_ZERO_ERROR;
     auto format = std::make_unique<icu::SimpleDateFormat>(
         icu::UnicodeString::fromUTF8(pattern), icu::Locale::createCanonical(locale.c_str()), status);
-    if (U_FAILURE(status)) {
-        format.reset();
-    } else {
+    std::unique_ptr<CompiledDateFormat> compiled;
+    if (U_SUCCESS(status)) {
         format->adoptTimeZone(makeTimeZone(timeZone));
         format->setLenient(false);
+        compiled = std::make_unique<CompiledDateFormat>(std::move(format), pattern);
     }
-    return formats.emplace(std::move(key), std::move(format)).first->second.get();
+    return formats.emplace(std::move(key), std::move(compiled)).first->second.get();
 }
 
 void ICUCache::invalidate()

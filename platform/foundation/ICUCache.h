@@ -6,10 +6,11 @@
 
 U_NAMESPACE_BEGIN
 class Calendar;
-class SimpleDateFormat;
 U_NAMESPACE_END
 
 namespace foundation {
+
+class CompiledDateFormat;
 
 // ICU's calendars and compiled date formats cost far more to make than to use, and the system
 // asks for the same few again every second: one calendar per time zone and locale, one format
@@ -21,7 +22,7 @@ public:
     // Throws std::runtime_error when ICU cannot make the calendar.
     static icu::Calendar& calendar(const std::string& timeZone, const std::string& locale);
     // Nothing for a pattern ICU cannot read.
-    static const icu::SimpleDateFormat* dateFormat(
+    static CompiledDateFormat* dateFormat(
         const std::string& pattern, const std::string& locale, const std::string& timeZone);
 
     // Drops everything kept, on every thread at its next use.

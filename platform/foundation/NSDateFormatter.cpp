@@ -1,9 +1,8 @@
 #include "foundation/NSDateFormatter.h"
 
+#include "foundation/CompiledDateFormat.h"
 #include "foundation/ICUCache.h"
 #include "foundation/ICUSupport.h"
-
-#include <unicode/smpdtfmt.h>
 
 using namespace foundation::icu_support;
 
@@ -27,7 +26,7 @@ void NSDateFormatter::setTimeZone(std::shared_ptr<NSTimeZone> timeZone)
     m_timeZone = timeZone ? std::move(timeZone) : NSTimeZone::defaultTimeZone();
 }
 
-const icu::SimpleDateFormat* NSDateFormatter::format() const
+foundation::CompiledDateFormat* NSDateFormatter::format() const
 {
     if (m_dateFormat.empty())
         return nullptr;
@@ -39,9 +38,7 @@ std::string NSDateFormatter::stringFromDate(const std::shared_ptr<NSDate>& date)
     auto* format = this->format();
     if (!date || !format)
         return {};
-    icu::UnicodeString text;
-    format->format(udate(*date), text);
-    return utf8(text);
+    return format->format(udate(*date));
 }
 
 std::shared_ptr<NSDate> NSDateFormatter::dateFromString(std::string_view string) const
@@ -52,7 +49,7 @@ std::shared_ptr<NSDate> NSDateFormatter::dateFromString(std::string_view string)
     auto text
         = icu::UnicodeString::fromUTF8(icu::StringPiece(string.data(), static_cast<int32_t>(string.size())));
     icu::ParsePosition position;
-    UDate milliseconds = format->parse(text, position);
+    UDate milliseconds = format->icuFormat().parse(text, position);
     if (position.getErrorIndex() >= 0 || position.getIndex() != text.length())
         return nullptr;
     return dateFromUDate(milliseconds);

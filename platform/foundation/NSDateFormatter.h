@@ -5,15 +5,13 @@
 #include "foundation/NSTimeZone.h"
 #include "objc/NSObject.h"
 
-#include <unicode/uversion.h>
-
 #include <memory>
 #include <string>
 #include <string_view>
 
-U_NAMESPACE_BEGIN
-class SimpleDateFormat;
-U_NAMESPACE_END
+namespace foundation {
+class CompiledDateFormat;
+}
 
 // Turns dates into text by a fixed pattern of the Unicode date field symbols ("hh:mm a",
 // "EEEE, ", "MMM d"), in a locale and a time zone: the device's unless set otherwise. A missing
@@ -40,7 +38,7 @@ public:
     // not implemented: date and time styles, relative formatting, leniency settings
 
 private:
-    const icu::SimpleDateFormat* format() const;
+    foundation::CompiledDateFormat* format() const;
 
     std::string m_dateFormat;
     std::shared_ptr<NSLocale> m_locale;

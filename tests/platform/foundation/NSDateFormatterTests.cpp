@@ -122,3 +122,30 @@ TEST_F(DateTest, SharedPatternsAndCalendarsAnswerForTheirOwnZoneAndLocale)
             << test.deviceZone;
     }
 }
+
+// Texts of patterns without seconds are kept for the rest of their local minute.
+TEST_F(DateTest, KeptTextsLastTheirMinuteAndNoLonger)
+{
+    useTimeZone("America/Los_Angeles");
+    // 2015-11-01 01:30 happens twice there: first in daylight time, then an hour later in standard.
+    CFAbsoluteTime firstHalfPast = utc(2015, 11, 1, 8, 30);
+    struct Case {
+        const char* pattern;
+        CFAbsoluteTime time;
+        const char* expected;
+    };
+    const Case cases[] = {
+        { "h:mm", utc(2015, 12, 7, 17, 5, 0), "9:05" },
+        { "h:mm", utc(2015, 12, 7, 17, 5, 59.9), "9:05" },
+        { "h:mm", utc(2015, 12, 7, 17, 6, 0), "9:06" },
+        { "h:mm:ss", utc(2015, 12, 7, 17, 6, 1), "9:06:01" },
+        { "h:mm 's'", utc(2015, 12, 7, 17, 6, 2), "9:06 s" },
+        { "h:mm 's'", utc(2015, 12, 7, 17, 7, 2), "9:07 s" },
+        { "h:mm z", firstHalfPast, "1:30 PDT" },
+        { "h:mm z", firstHalfPast + 3600, "1:30 PST" },
+        { "h:mm z", firstHalfPast + 3600 + 30, "1:30 PST" },
+        { "h:mm", utc(2015, 12, 7, 17, 5, 30), "9:05" },
+    };
+    for (auto& test : cases)
+        EXPECT_EQ(format(test.pattern, test.time), test.expected) << test.pattern << " at " << test.time;
+}
