@@ -84,21 +84,27 @@ void Picture::writePNG(const std::string& path) const
             rowPixels(y), rowPixels(y) + width, [](uint32_t pixel) { return pixel >> 24 == 0xff; });
 
     // Straight colours from premultiplied ones, rounded as cairo's own PNG writer rounds them.
-    size_t channels = opaque ? 3 : 4;
-    std::vector<uint8_t> row(width * channels);
+    std::vector<uint8_t> row(size_t(width) * (opaque ? 3 : 4));
     auto bytes = PNGFile::encode(width, height, !opaque, [&](unsigned y) {
         const uint32_t* pixel = rowPixels(y);
         uint8_t* out = row.data();
-        for (unsigned x = 0; x < width; ++x, out += channels) {
-            uint32_t argb = pixel[x];
-            uint32_t alpha = argb >> 24;
-            uint32_t rgb[3] = { (argb >> 16) & 0xff, (argb >> 8) & 0xff, argb & 0xff };
-            for (int c = 0; c < 3; ++c)
-                out[c] = static_cast<uint8_t>(alpha == 255 ? rgb[c]
-                        : alpha                            ? (rgb[c] * 255 + alpha / 2) / alpha
+        if (opaque) {
+            for (unsigned x = 0; x < width; ++x, out += 3) {
+                out[0] = static_cast<uint8_t>(pixel[x] >> 16);
+                out[1] = static_cast<uint8_t>(pixel[x] >> 8);
+                out[2] = static_cast<uint8_t>(pixel[x]);
+            }
+            return row.data();
+        }
+        for (unsigned x = 0; x < width; ++x, out += 4) {
+            uint32_t alpha = pixel[x] >> 24;
+            for (int c = 0; c < 3; ++c) {
+                uint32_t channel = (pixel[x] >> (16 - 8 * c)) & 0xff;
+                out[c] = static_cast<uint8_t>(alpha == 255 ? channel
+                        : alpha                            ? (channel * 255 + alpha / 2) / alpha
                                                            : 0);
-            if (!opaque)
-                out[3] = static_cast<uint8_t>(alpha);
+            }
+            out[3] = static_cast<uint8_t>(alpha);
         }
         return row.data();
     });
