@@ -7,6 +7,12 @@
 
 namespace {
 
+struct FormatCase {
+    const char* pattern;
+    CFAbsoluteTime time;
+    const char* expected;
+};
+
 std::string format(const char* pattern, CFAbsoluteTime time)
 {
     NSDateFormatter formatter;
@@ -18,12 +24,7 @@ std::string format(const char* pattern, CFAbsoluteTime time)
 
 TEST_F(DateTest, FormatsThePanelsPatternsInEnglish)
 {
-    struct Case {
-        const char* pattern;
-        CFAbsoluteTime time;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const FormatCase cases[] = {
         { "hh:mm a", utc(2015, 12, 7, 9, 5, 30), "09:05 AM" },
         { "hh:mm a", utc(2015, 12, 7, 6, 45), "06:45 AM" },
         { "hh:mm a", utc(2015, 12, 7, 0, 15), "12:15 AM" },
@@ -129,12 +130,7 @@ TEST_F(DateTest, KeptTextsLastTheirMinuteAndNoLonger)
     useTimeZone("America/Los_Angeles");
     // 2015-11-01 01:30 happens twice there: first in daylight time, then an hour later in standard.
     CFAbsoluteTime firstHalfPast = utc(2015, 11, 1, 8, 30);
-    struct Case {
-        const char* pattern;
-        CFAbsoluteTime time;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const FormatCase cases[] = {
         { "h:mm", utc(2015, 12, 7, 17, 5, 0), "9:05" },
         { "h:mm", utc(2015, 12, 7, 17, 5, 59.9), "9:05" },
         { "h:mm", utc(2015, 12, 7, 17, 6, 0), "9:06" },
