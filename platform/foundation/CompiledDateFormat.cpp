@@ -24,29 +24,31 @@ bool CompiledDateFormat::showsSeconds(const std::string& pattern)
     return false;
 }
 
+std::optional<int32_t> CompiledDateFormat::offsetAt(UDate time) const
+{
+    int32_t rawOffset = 0, daylightOffset = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    m_format->getTimeZone().getOffset(time, false, rawOffset, daylightOffset, status);
+    return U_SUCCESS(status) ? std::optional(rawOffset + daylightOffset) : std::nullopt;
+}
+
 std::string CompiledDateFormat::format(UDate time)
 {
-    std::optional<Kept> now;
-    if (!m_showsSeconds) {
-        // The same local minute in the same offsets shows the same text, whatever its seconds.
-        int32_t rawOffset = 0, daylightOffset = 0;
-        UErrorCode status = U_ZERO_ERROR;
-        m_format->getTimeZone().getOffset(time, false, rawOffset, daylightOffset, status);
-        if (U_SUCCESS(status)) {
-            now = Kept { std::floor((time + rawOffset + daylightOffset) / 60000.0), rawOffset, daylightOffset,
-                {} };
-            if (m_kept && m_kept->localMinute == now->localMinute && m_kept->rawOffset == rawOffset
-                && m_kept->daylightOffset == daylightOffset)
-                return m_kept->text;
-        }
-    }
+    if (m_kept && time >= m_kept->from && time < m_kept->until)
+        return m_kept->text;
     icu::UnicodeString text;
     m_format->format(time, text);
     auto result = icu_support::utf8(text);
-    if (now) {
-        now->text = result;
-        m_kept = std::move(now);
-    }
+    if (m_showsSeconds)
+        return result;
+    // The local minute the moment falls in, kept when the zone's offset is the same all through it.
+    auto offset = offsetAt(time);
+    if (!offset)
+        return result;
+    UDate from = std::floor((time + *offset) / 60000) * 60000 - *offset;
+    UDate until = from + 60000;
+    if (offsetAt(from) == offset && offsetAt(until - 1) == offset)
+        m_kept = Kept { from, until, result };
     return result;
 }
 

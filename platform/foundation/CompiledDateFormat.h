@@ -24,11 +24,13 @@ public:
 
 private:
     struct Kept {
-        double localMinute;
-        int32_t rawOffset;
-        int32_t daylightOffset;
+        UDate from;
+        UDate until;
         std::string text;
     };
+
+    // The zone's whole offset from UTC at the moment, in milliseconds.
+    std::optional<int32_t> offsetAt(UDate) const;
 
     std::unique_ptr<icu::SimpleDateFormat> m_format;
     bool m_showsSeconds;

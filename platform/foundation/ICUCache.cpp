@@ -6,29 +6,58 @@
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <memory>
 #include <stdexcept>
-#include <unordered_map>
+#include <vector>
 
 namespace foundation {
 namespace {
 
 std::atomic<unsigned> s_generation { 0 };
 
-// Each part with its length first, so that no two different sets of parts make the same key.
-template <class... Parts> std::string key(const Parts&... parts)
-{
-    std::string result;
-    ((result += std::to_string(parts.size()), result += ':', result += parts), ...);
-    return result;
-}
+// The system asks for a handful of each, again and again: a short list searched from the most
+// recently used is cheaper than hashing the names, and allocates nothing.
+template <class T, size_t parts> class Shelf {
+public:
+    using Key = std::array<std::string_view, parts>;
+
+    // The kept value (which may be nothing), or nothing when none is kept.
+    std::unique_ptr<T>* find(const Key& key)
+    {
+        auto found = std::ranges::find_if(m_entries, [&](auto& entry) {
+            return std::ranges::equal(entry.key, key, [](auto& a, auto& b) { return a == b; });
+        });
+        if (found == m_entries.end())
+            return nullptr;
+        std::rotate(m_entries.begin(), found, found + 1);
+        return &m_entries.front().value;
+    }
+    T* add(const Key& key, std::unique_ptr<T> value)
+    {
+        Entry entry;
+        std::ranges::transform(key, entry.key.begin(), [](auto part) { return std::string(part); });
+        entry.value = std::move(value);
+        m_entries.insert(m_entries.begin(), std::move(entry));
+        return m_entries.front().value.get();
+    }
+    void clear() { m_entries.clear(); }
+
+private:
+    struct Entry {
+        std::array<std::string, parts> key;
+        std::unique_ptr<T> value;
+    };
+    std::vector<Entry> m_entries;
+};
 
 struct Kept {
     unsigned generation { 0 };
-    std::unordered_map<std::string, std::unique_ptr<icu::Calendar>> calendars;
+    Shelf<icu::Calendar, 2> calendars;
     // A pattern ICU refuses is kept as nothing, so it is not compiled again either.
-    std::unordered_map<std::string, std::unique_ptr<CompiledDateFormat>> formats;
+    Shelf<CompiledDateFormat, 3> formats;
 };
 
 Kept& kept()
@@ -53,26 +82,22 @@ icu::TimeZone* makeTimeZone(const std::string& name)
 icu::Calendar& ICUCache::calendar(const std::string& timeZone, const std::string& locale)
 {
     auto& calendars = kept().calendars;
-    auto key = foundation::key(timeZone, locale);
-    auto found = calendars.find(key);
-    if (found != calendars.end())
-        return *found->second;
+    if (auto* found = calendars.find({ timeZone, locale }); found && *found)
+        return **found;
     UErrorCode status = U_ZERO_ERROR;
     auto calendar = std::make_unique<icu::GregorianCalendar>(
         makeTimeZone(timeZone), icu::Locale::createCanonical(locale.c_str()), status);
     if (U_FAILURE(status))
         throw std::runtime_error(std::string("cannot make a Gregorian calendar: ") + u_errorName(status));
-    return *calendars.emplace(std::move(key), std::move(calendar)).first->second;
+    return *calendars.add({ timeZone, locale }, std::move(calendar));
 }
 
 CompiledDateFormat* ICUCache::dateFormat(
     const std::string& pattern, const std::string& locale, const std::string& timeZone)
 {
     auto& formats = kept().formats;
-    auto key = foundation::key(pattern, locale, timeZone);
-    auto found = formats.find(key);
-    if (found != formats.end())
-        return found->second.get();
+    if (auto* found = formats.find({ pattern, locale, timeZone }))
+        return found->get();
     UErrorCode status = U_ZERO_ERROR;
     auto format = std::make_unique<icu::SimpleDateFormat>(
         icu::UnicodeString::fromUTF8(pattern), icu::Locale::createCanonical(locale.c_str()), status);
@@ -82,7 +107,7 @@ CompiledDateFormat* ICUCache::dateFormat(
         format->setLenient(false);
         compiled = std::make_unique<CompiledDateFormat>(std::move(format), pattern);
     }
-    return formats.emplace(std::move(key), std::move(compiled)).first->second.get();
+    return formats.add({ pattern, locale, timeZone }, std::move(compiled));
 }
 
 void ICUCache::invalidate()
