@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,15 +16,21 @@ public:
         std::string operation;
         // The app's bundle identifier, or the address.
         std::string target;
-        // A prompting form ran while the lock screen was up: the user was asked to unlock first
-        // (whether that takes a passcode is the host's to say).
+        // The device was locked, so the user was asked to unlock first (the host decides whether
+        // that takes a passcode).
         bool unlockAsked { false };
+        // It opened: at once, or once the device was unlocked. False while the passcode prompt
+        // waits, and for good when the user cancelled it.
+        bool opened { true };
 
         bool operator==(const Launch&) const = default;
     };
 
     static std::vector<Launch> launches();
-    static void record(Launch);
+    // A number that names the launch for markOpened.
+    static std::uint64_t record(Launch);
+    // Nothing when the launch was cleared since.
+    static void markOpened(std::uint64_t launch);
     static void clear();
 };
 

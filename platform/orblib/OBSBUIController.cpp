@@ -8,18 +8,28 @@
 namespace orblib {
 namespace {
 
-bool isUILocked()
+std::shared_ptr<contracts::SBLockScreenManager> lockScreenManager()
 {
     static objc::ClassRef lockScreenManagerClass { "SBLockScreenManager" };
-    auto manager = contracts::shared<contracts::SBLockScreenManager>(lockScreenManagerClass);
-    return manager && manager->isUILocked();
+    return contracts::shared<contracts::SBLockScreenManager>(lockScreenManagerClass);
 }
 
-void open(SEL operation, std::string target, bool prompting)
+void open(SEL operation, std::string target)
 {
     if (target.empty())
         return;
-    DeviceLaunchLog::record({ sel_getName(operation), std::move(target), prompting && isUILocked() });
+    auto manager = lockScreenManager();
+    if (!manager || !manager->isUILocked()) {
+        DeviceLaunchLog::record({ sel_getName(operation), std::move(target), false, true });
+        return;
+    }
+    auto launch = DeviceLaunchLog::record({ sel_getName(operation), std::move(target), true, false });
+    auto object = std::dynamic_pointer_cast<NSObject>(manager);
+    if (!object || !object->objcClass()->lookupInstanceMethod(OBSBUIController::requestUnlock)) {
+        DeviceLaunchLog::markOpened(launch);
+        return;
+    }
+    OBSBUIController::requestUnlock(object.get(), [launch] { DeviceLaunchLog::markOpened(launch); });
 }
 
 void activateApplicationImplementation(Class, SEL, std::shared_ptr<contracts::SBApplication> app)
@@ -42,7 +52,7 @@ void launchURLPromptingImplementation(Class, SEL, std::string address)
 void OBSBUIController::activateApplication(const std::shared_ptr<contracts::SBApplication>& app)
 {
     if (app)
-        open(contracts::OBSBUIController::activateApplication, app->bundleIdentifier(), false);
+        open(contracts::OBSBUIController::activateApplication, app->bundleIdentifier());
 }
 
 void OBSBUIController::activateApplicationPromptToUnlockIfNecessary(
@@ -50,12 +60,12 @@ void OBSBUIController::activateApplicationPromptToUnlockIfNecessary(
 {
     if (app)
         open(contracts::OBSBUIController::activateApplicationPromptToUnlockIfNecessary,
-            app->bundleIdentifier(), true);
+            app->bundleIdentifier());
 }
 
 void OBSBUIController::launchURLPromptToUnlockIfNecessary(const std::string& address)
 {
-    open(contracts::OBSBUIController::launchURLPromptToUnlockIfNecessary, address, true);
+    open(contracts::OBSBUIController::launchURLPromptToUnlockIfNecessary, address);
 }
 
 void OBSBUIController::registerClass()

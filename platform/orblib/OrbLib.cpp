@@ -7,6 +7,7 @@
 #include "orblib/OBColorFactory.h"
 #include "orblib/OBImageFactory.h"
 #include "orblib/OBMusicProvider.h"
+#include "orblib/OBNotificationsProvider.h"
 #include "orblib/OBPreferenceManager.h"
 #include "orblib/OBSBUIController.h"
 #include "orblib/OBWeatherProvider.h"
@@ -22,6 +23,7 @@ void registerClasses()
     OBImageFactory::registerClass();
     OBWeatherProvider::registerClass();
     OBMusicProvider::registerClass();
+    OBNotificationsProvider::registerClass();
     OBiOSVersion::registerClass();
     OBAppItem::registerClass();
     OBAppItemsProvider::registerClass();

@@ -1,6 +1,7 @@
 #include "springboard/SBLockScreenManager.h"
 
 #include "springboard/Device.h"
+#include "springboard/PasscodePrompt.h"
 #include "springboard/RuntimeRegistration.h"
 #include "springboard/SBAppStatusBarManager.h"
 #include "springboard/SBBacklightController.h"
@@ -15,6 +16,7 @@ void SBLockScreenManager::registerMethods(Class cls)
     registerSharedInstance<SBLockScreenManager>(cls);
     cls->addMethod(contracts::SBLockScreenManager::noteMenuButtonDown,
         objc::implementation<&SBLockScreenManager::ownNoteMenuButtonDown>);
+    PasscodePrompt::registerMethods(cls);
 }
 
 bool SBLockScreenManager::isUILocked()

@@ -2,6 +2,7 @@
 
 #include "dispatch/NSTimer.h"
 #include "dispatch/RunLoop.h"
+#include "eventkit/EventKit.h"
 #include "foundation/NSLocale.h"
 #include "foundation/NSTimeZone.h"
 #include "iokit/Battery.h"
@@ -92,6 +93,7 @@ SpringBoard::SpringBoard(Device device)
     m_application = std::make_shared<SpringBoardApplication>();
     UIApplication::setSharedApplication(m_application);
     orblib::registerClasses();
+    eventkit::registerClasses();
     mobiletimer::registerClasses();
     registerClasses();
     watchClockTimer();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "contracts/OBNotificationCatalogue.h"
+#include "objc/NSObject.h"
+#include "orblib/OBNotificationSection.h"
+
+namespace orblib {
+
+// The device's pending notifications when it was made, one section per app: the section with
+// the newest notification first, each section's rows newest first.
+class OBNotificationCatalogue : public NSObject, public contracts::OBNotificationCatalogue {
+    OBJC_CLASS(OBNotificationCatalogue, NSObject)
+public:
+    static std::shared_ptr<OBNotificationCatalogue> current();
+
+    std::vector<std::shared_ptr<contracts::OBNotificationSection>> sections() override { return m_sections; }
+
+private:
+    std::vector<std::shared_ptr<contracts::OBNotificationSection>> m_sections;
+};
+
+} // namespace orblib
