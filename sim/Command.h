@@ -7,6 +7,7 @@
 
 #include "dispatch/RunLoop.h"
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,9 @@ struct Command {
     std::string name;
     // VALUE, as written.
     Tokenizer::Token value;
+    // The texts of the other placeholders (COLOUR, START, END, DUE, DATE, CALENDAR, APP,
+    // MESSAGE), checked for their form, by placeholder.
+    std::map<std::string, std::string, std::less<>> fields;
     std::optional<Probe> probe;
     std::optional<Expectation> expectation;
 };

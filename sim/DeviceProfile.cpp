@@ -2,8 +2,12 @@
 
 #include "DemoDevice.h"
 #include "InputError.h"
+#include "ProfileDate.h"
 #include "ProfilePicture.h"
 #include "ProfileReader.h"
+#include "ScheduleProfile.h"
+
+#include "eventkit/DeviceCalendars.h"
 
 #include "foundation/NSCalendar.h"
 
@@ -64,64 +68,11 @@ std::shared_ptr<NSTimeZone> timeZone(const ProfileReader& reader)
     return zone;
 }
 
-// The number written with exactly `count` digits at `position`, or nothing.
-std::optional<int> digits(std::string_view text, size_t position, size_t count)
-{
-    if (position + count > text.size())
-        return std::nullopt;
-    int value = 0;
-    for (char c : text.substr(position, count)) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// Text laid out as the pattern, where each 'd' is a digit; the numbers in order.
-std::optional<std::vector<int>> numbersIn(std::string_view text, std::string_view pattern)
-{
-    if (text.size() != pattern.size())
-        return std::nullopt;
-    std::vector<int> numbers;
-    for (size_t i = 0; i < pattern.size();) {
-        if (pattern[i] != 'd') {
-            if (text[i] != pattern[i])
-                return std::nullopt;
-            ++i;
-            continue;
-        }
-        auto end = pattern.find_first_not_of('d', i);
-        auto count = (end == std::string_view::npos ? pattern.size() : end) - i;
-        auto number = digits(text, i, count);
-        if (!number)
-            return std::nullopt;
-        numbers.push_back(*number);
-        i += count;
-    }
-    return numbers;
-}
-
 CFAbsoluteTime localTime(const ProfileReader& reader, const std::shared_ptr<NSTimeZone>& zone)
 {
-    if (auto parts = numbersIn(reader.text(), "dddd-dd-ddTdd:dd:dd")) {
-        NSDateComponents components;
-        components.setYear((*parts)[0]);
-        components.setMonth((*parts)[1]);
-        components.setDay((*parts)[2]);
-        components.setHour((*parts)[3]);
-        components.setMinute((*parts)[4]);
-        components.setSecond((*parts)[5]);
-        auto calendar = std::make_shared<NSCalendar>(zone, nullptr);
-        auto date = calendar->dateFromComponents(components);
-        auto units = NSCalendarUnitYear | NSCalendarUnitMonth | NSCalendarUnitDay | NSCalendarUnitHour
-            | NSCalendarUnitMinute | NSCalendarUnitSecond;
-        // Out-of-range parts carry over; a date that does not read back as written is not a date.
-        if (auto back = date ? calendar->components(units, date) : nullptr; back
-            && back->year() == components.year() && back->month() == components.month()
-            && back->day() == components.day() && back->hour() == components.hour()
-            && back->minute() == components.minute() && back->second() == components.second())
-            return date->timeIntervalSinceReferenceDate();
+    if (ProfileDate::numbersIn(reader.text(), "dddd-dd-ddTdd:dd:dd")) {
+        if (auto time = ProfileDate::parse(reader.text())->resolve(0, zone))
+            return *time;
     }
     reader.fail("a local date and time \"YYYY-MM-DDTHH:MM:SS\"");
 }
@@ -187,7 +138,7 @@ orblib::WeatherReport weather(const ProfileReader& reader, CFAbsoluteTime now)
 DeviceProfile::Alarm alarm(const ProfileReader& reader)
 {
     reader.expectKeys({ "time", "title", "enabled" });
-    auto time = numbersIn(reader["time"].text(), "dd:dd");
+    auto time = ProfileDate::numbersIn(reader["time"].text(), "dd:dd");
     if (!time || (*time)[0] > 23 || (*time)[1] > 59)
         reader["time"].fail("a time of day \"HH:MM\"");
     DeviceProfile::Alarm alarm;
@@ -257,7 +208,8 @@ DeviceProfile read(const json& value, const std::string& file, const std::string
     ProfileReader reader(value, file);
     reader.expectKeys({ "systemVersion", "model", "sizeCode", "screen", "orientation", "now", "timeZone",
         "locale", "uses24HourTime", "locked", "screenOn", "passcode", "statusBar", "battery", "calls",
-        "wallpaper", "weather", "nowPlaying", "apps", "switcher", "alarms", "timer", "missingClasses" });
+        "wallpaper", "weather", "nowPlaying", "apps", "switcher", "alarms", "timer", "missingClasses", "calendars", "events", "reminders",
+        "notifications" });
     DeviceProfile profile;
     auto& device = profile.device;
     device.systemVersion = systemVersion(reader["systemVersion"]);
@@ -304,10 +256,17 @@ DeviceProfile read(const json& value, const std::string& file, const std::string
     }
     for (auto& name : reader["missingClasses"].items())
         device.missingClasses.insert(name.text());
+    ScheduleProfile::read(reader, folder, profile);
     return profile;
 }
 
 } // namespace
+
+void DeviceProfile::installDeviceStores() const
+{
+    eventkit::DeviceCalendars::set(calendars, events, reminders);
+    orblib::DeviceNotifications::set(notifications);
+}
 
 DeviceProfile DeviceProfile::demo()
 {

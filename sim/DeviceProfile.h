@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eventkit/CalendarRecords.h"
+#include "orblib/DeviceNotifications.h"
 #include "orblib/DeviceNowPlaying.h"
 #include "orblib/WeatherReport.h"
 #include "springboard/Device.h"
@@ -33,6 +35,14 @@ struct DeviceProfile {
     std::vector<Alarm> alarms;
     // The Clock's countdown timer, running, with this long to go.
     std::optional<NSTimeInterval> timer;
+    // The device's calendar database and pending notifications.
+    std::vector<eventkit::CalendarRecord> calendars;
+    std::vector<eventkit::EventRecord> events;
+    std::vector<eventkit::ReminderRecord> reminders;
+    std::vector<orblib::NotificationRecord> notifications;
+
+    // Fills the device's calendar database and notification store, which a respring keeps.
+    void installDeviceStores() const;
 
     static DeviceProfile demo();
     // The demo device with the profile in the file laid over it. Throws InputError naming the

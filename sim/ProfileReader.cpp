@@ -37,6 +37,11 @@ void ProfileReader::fail(const std::string& expected) const
         + ", found " + describe(*m_value));
 }
 
+void ProfileReader::failWith(const std::string& message) const
+{
+    throw InputError(m_file + ": " + (m_path.empty() ? "the profile" : m_path) + ": " + message);
+}
+
 void ProfileReader::expectKeys(std::initializer_list<std::string_view> allowed) const
 {
     if (!m_value->is_object())

@@ -34,6 +34,8 @@ public:
 
     const std::string& file() const { return m_file; }
     [[noreturn]] void fail(const std::string& expected) const;
+    // The key's path and the message.
+    [[noreturn]] void failWith(const std::string& message) const;
 
 private:
     const nlohmann::json* m_value;

@@ -4,6 +4,7 @@
 #include "InputError.h"
 #include "NumberText.h"
 #include "PreferenceFile.h"
+#include "ProfileDate.h"
 #include "Verbs.h"
 
 #include <fstream>
@@ -41,6 +42,12 @@ std::optional<double> level(std::string_view text)
     }
     auto number = NumberText::parse(text);
     return number && *number >= 0 && *number <= 1 ? number : std::nullopt;
+}
+
+bool isHexColour(std::string_view text)
+{
+    return text.size() == 7 && text[0] == '#'
+        && text.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string_view::npos;
 }
 
 // Reads one word as the argument the placeholder names.
@@ -90,6 +97,16 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
         command.value = word;
     } else if (placeholder == "TITLE") {
         command.name = text;
+    } else if (placeholder == "START" || placeholder == "END" || placeholder == "DUE" || placeholder == "DATE") {
+        if (!ProfileDate::parse(text))
+            throw InputError("expected " + std::string(ProfileDate::expected) + ", not " + quote(text));
+        command.fields.emplace(placeholder, text);
+    } else if (placeholder == "COLOUR") {
+        if (!isHexColour(text))
+            throw InputError("expected a colour #rrggbb, not " + quote(text));
+        command.fields.emplace(placeholder, text);
+    } else if (placeholder == "CALENDAR" || placeholder == "APP" || placeholder == "MESSAGE") {
+        command.fields.emplace(placeholder, text);
     } else if (placeholder.starts_with("FILE")) {
         auto extension = placeholder.substr(4);
         if (text.size() <= extension.size() || !text.ends_with(extension))

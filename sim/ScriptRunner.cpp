@@ -1,6 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "PreferenceFile.h"
+#include "ScheduleVerbs.h"
 #include "ScriptFailure.h"
 #include "Simulator.h"
 #include "TargetResolver.h"
@@ -90,6 +91,11 @@ void ScriptRunner::print(const Command& command) const
 
 void ScriptRunner::run(const Command& command)
 {
+    if (ScheduleVerbs::handles(command.verb)) {
+        if (auto failure = ScheduleVerbs::run(command))
+            fail(command, *failure);
+        return;
+    }
     auto& host = m_simulator.host();
     auto& choice = command.choice;
     const std::map<std::string_view, std::function<void()>> actions {

@@ -35,6 +35,7 @@ Simulator::Simulator(DeviceProfile profile)
     orblib::DeviceWeather::setLocationServicesEnabled(m_profile.locationServicesEnabled);
     orblib::DeviceWeather::setReport(m_profile.weather);
     orblib::DeviceNowPlaying::setItem(m_profile.nowPlaying);
+    m_profile.installDeviceStores();
     boot(m_profile.device);
     addAlarms();
     if (m_profile.timer)

@@ -5,6 +5,8 @@
 
 #include "contracts/OBContainerView.h"
 #include "contracts/OBDisplayView.h"
+#include "orblib/DeviceLaunchLog.h"
+#include "orblib/DeviceNotifications.h"
 #include "springboard/Device.h"
 #include "uikit/UIAlertView.h"
 #include "uikit/UIView.h"
@@ -88,9 +90,50 @@ const Entry entries[] = {
     { "isActive", ViewProperty::Kind::Flag, isActive },
 };
 
+// What the host opened, newest last: the last launch asked for, and the last that opened.
+std::optional<orblib::DeviceLaunchLog::Launch> lastLaunch(bool opened)
+{
+    auto launches = orblib::DeviceLaunchLog::launches();
+    auto found = std::find_if(launches.rbegin(), launches.rend(), [&](auto& l) { return !opened || l.opened; });
+    return found == launches.rend() ? std::nullopt : std::optional(*found);
+}
+
+struct DeviceEntry {
+    const char* name;
+    ViewProperty::Kind kind;
+    ordered_json (*reader)();
+};
+
+const DeviceEntry deviceEntries[] = {
+    { "opened", ViewProperty::Kind::Text,
+        [] {
+            auto launch = lastLaunch(true);
+            return launch ? ordered_json(launch->target) : ordered_json();
+        } },
+    { "unlockAsked", ViewProperty::Kind::Flag,
+        [] {
+            auto launch = lastLaunch(false);
+            return ordered_json(launch && launch->unlockAsked);
+        } },
+    { "locked", ViewProperty::Kind::Flag, [] { return ordered_json(springboard::currentDevice().locked); } },
+    { "notifications", ViewProperty::Kind::Number,
+        [] { return ordered_json(orblib::DeviceNotifications::all().size()); } },
+    { "invokedAction", ViewProperty::Kind::Text,
+        [] {
+            auto invoked = orblib::DeviceNotifications::invokedActions();
+            return invoked.empty() ? ordered_json() : ordered_json(invoked.back().title);
+        } },
+};
+
 const Entry& entryNamed(const std::string& name)
 {
     return *std::find_if(std::begin(entries), std::end(entries), [&](auto& e) { return name == e.name; });
+}
+
+const DeviceEntry& deviceEntryNamed(const std::string& name)
+{
+    return *std::find_if(
+        std::begin(deviceEntries), std::end(deviceEntries), [&](auto& e) { return name == e.name; });
 }
 
 bool near(double a, double b)
@@ -133,25 +176,37 @@ std::optional<ordered_json> colour(std::string_view text)
 
 } // namespace
 
-std::optional<ViewProperty> ViewProperty::named(std::string_view name)
+std::optional<ViewProperty> ViewProperty::named(std::string_view name, bool ofDevice)
 {
+    if (ofDevice) {
+        for (auto& entry : deviceEntries) {
+            if (name == entry.name)
+                return ViewProperty(entry.name, entry.kind, true);
+        }
+        return std::nullopt;
+    }
     for (auto& entry : entries) {
         if (name == entry.name)
-            return ViewProperty(entry.name, entry.kind);
+            return ViewProperty(entry.name, entry.kind, false);
     }
     return std::nullopt;
 }
 
-std::string ViewProperty::names()
+std::string ViewProperty::names(bool ofDevice)
 {
     std::string list;
-    for (auto& entry : entries)
-        list += (list.empty() ? "" : ", ") + std::string(entry.name);
+    auto add = [&](const char* name) { list += (list.empty() ? "" : ", ") + std::string(name); };
+    if (ofDevice)
+        std::for_each(std::begin(deviceEntries), std::end(deviceEntries), [&](auto& e) { add(e.name); });
+    else
+        std::for_each(std::begin(entries), std::end(entries), [&](auto& e) { add(e.name); });
     return list;
 }
 
 ordered_json ViewProperty::read(const UIView* view) const
 {
+    if (m_ofDevice)
+        return deviceEntryNamed(m_name).reader();
     if (!view)
         return false;
     auto entry = ordered_json::object();
@@ -161,7 +216,7 @@ ordered_json ViewProperty::read(const UIView* view) const
 
 bool ViewProperty::readsMissingViews() const
 {
-    return m_name == "visible" || m_name == "isActive";
+    return m_ofDevice || m_name == "visible" || m_name == "isActive";
 }
 
 ordered_json ViewProperty::parseValue(std::string_view text, bool quoted) const

@@ -15,16 +15,21 @@ class ViewProperty {
 public:
     enum class Kind { Text, Frame, Flag, Number, Colour };
 
-    // Nothing for a name that is not one of names().
-    static std::optional<ViewProperty> named(std::string_view);
+    // The target that names the device itself rather than a view.
+    static constexpr std::string_view deviceTarget = "device";
+
+    // Nothing for a name that is not one of names(); the device's properties are read of the
+    // target `device` alone.
+    static std::optional<ViewProperty> named(std::string_view, bool ofDevice = false);
     // Every name, separated by ", ".
-    static std::string names();
+    static std::string names(bool ofDevice = false);
 
     const std::string& name() const { return m_name; }
     Kind kind() const { return m_kind; }
+    bool isOfDevice() const { return m_ofDevice; }
 
     // Only `visible` and `isActive` read a view that is not there (a target that names none, such
-    // as an overlay taken out of its window): as false.
+    // as an overlay taken out of its window): as false. The device's properties read no view.
     bool readsMissingViews() const;
     nlohmann::ordered_json read(const UIView*) const;
     // A value as a script writes it: a text in double quotes, x,y,w,h, true or false, a number,
@@ -37,11 +42,13 @@ public:
     std::string format(const nlohmann::ordered_json&) const;
 
 private:
-    ViewProperty(std::string name, Kind kind)
+    ViewProperty(std::string name, Kind kind, bool ofDevice)
         : m_name(std::move(name))
         , m_kind(kind)
+        , m_ofDevice(ofDevice)
     { }
 
     std::string m_name;
     Kind m_kind;
+    bool m_ofDevice;
 };
