@@ -5,6 +5,7 @@
 #include "orblib/DeviceApps.h"
 #include "orblib/DeviceLaunchLog.h"
 #include "orblib/OBAppItem.h"
+#include "orblib/OBSBUIController.h"
 #include "orblib/OrbLib.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,9 @@ public:
     }
 };
 
+// What the host was asked to unlock for, waiting for the user.
+std::vector<std::function<void()>> s_unlockRequests;
+
 using Launch = orblib::DeviceLaunchLog::Launch;
 using Messages = contracts::OBSBUIController;
 
@@ -45,27 +49,65 @@ void openEverything()
 
 } // namespace
 
-TEST(OBSBUIController, RecordsWhatItOpensAndAsksToUnlockOnlyInThePromptingFormsWhileLocked)
+TEST(OBSBUIController, AsksEveryFormToUnlockFirstWhileLockedAndOpensOnceUnlocked)
 {
     orblib::DeviceApps::setApps({ { "com.apple.mobilesafari", "Safari", nullptr, "" } });
     struct Case {
         bool hostHasLockScreen;
         bool locked;
+        bool hostAnswersUnlock;
         bool unlockAsked;
-    } cases[] = { { true, true, true }, { true, false, false }, { false, true, false } };
-    for (auto [hostHasLockScreen, locked, unlockAsked] : cases) {
+        bool openedAtOnce;
+    } cases[] = {
+        { true, true, false, true, true },
+        { true, true, true, true, false },
+        { true, false, true, false, true },
+        { false, true, false, false, true },
+    };
+    for (auto testCase : cases) {
         objc::Runtime::beginProcess();
         orblib::registerClasses();
-        if (hostHasLockScreen)
+        std::vector<std::function<void()>> waiting;
+        if (testCase.hostHasLockScreen)
             SBLockScreenManager::registerClass();
-        SBLockScreenManager::s_locked = locked;
+        if (testCase.hostAnswersUnlock)
+            SBLockScreenManager::staticClass()->addMethod(orblib::OBSBUIController::requestUnlock,
+                +[](id, SEL, std::function<void()> then) { s_unlockRequests.push_back(std::move(then)); });
+        SBLockScreenManager::s_locked = testCase.locked;
+        s_unlockRequests.clear();
         orblib::DeviceLaunchLog::clear();
 
         openEverything();
-        EXPECT_EQ(orblib::DeviceLaunchLog::launches(),
-            (std::vector<Launch> { { "activateApplication:", "com.apple.mobilesafari", false },
-                { "activateApplicationPromptToUnlockIfNecessary:", "com.apple.mobilesafari", unlockAsked },
-                { "launchURLPromptToUnlockIfNecessary:", "https://example.com/", unlockAsked } }))
-            << hostHasLockScreen << locked;
+        auto expected = [&](bool opened) {
+            return std::vector<Launch> {
+                { "activateApplication:", "com.apple.mobilesafari", testCase.unlockAsked, opened },
+                { "activateApplicationPromptToUnlockIfNecessary:", "com.apple.mobilesafari", testCase.unlockAsked,
+                    opened },
+                { "launchURLPromptToUnlockIfNecessary:", "https://example.com/", testCase.unlockAsked, opened },
+            };
+        };
+        SCOPED_TRACE(testing::Message() << testCase.hostHasLockScreen << testCase.locked << testCase.hostAnswersUnlock);
+        EXPECT_EQ(orblib::DeviceLaunchLog::launches(), expected(testCase.openedAtOnce));
+        for (auto& unlocked : s_unlockRequests)
+            unlocked();
+        EXPECT_EQ(orblib::DeviceLaunchLog::launches(), expected(true));
     }
+}
+
+TEST(OBSBUIController, AnUnlockAnsweredAfterTheLogWasClearedMarksNothing)
+{
+    objc::Runtime::beginProcess();
+    orblib::registerClasses();
+    SBLockScreenManager::registerClass();
+    SBLockScreenManager::staticClass()->addMethod(orblib::OBSBUIController::requestUnlock,
+        +[](id, SEL, std::function<void()> then) { s_unlockRequests.push_back(std::move(then)); });
+    SBLockScreenManager::s_locked = true;
+    s_unlockRequests.clear();
+    orblib::OBSBUIController::launchURLPromptToUnlockIfNecessary("https://example.com/");
+    orblib::DeviceLaunchLog::clear();
+    orblib::OBSBUIController::launchURLPromptToUnlockIfNecessary("https://example.org/");
+    s_unlockRequests.front()();
+    auto launches = orblib::DeviceLaunchLog::launches();
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_FALSE(launches[0].opened);
 }
