@@ -1,12 +1,16 @@
 #include "DeviceProfile.h"
 #include "InputError.h"
 
+#include "eventkit/IcsCalendar.h"
+
 #include "uikit/PNGFile.h"
 #include "uikit/UIImage.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <filesystem>
 #include <fstream>
 
@@ -183,4 +187,85 @@ TEST(DeviceProfile, NamesAFileItCannotRead)
     } catch (const InputError& error) {
         EXPECT_STREQ(error.what(), "/nonexistent/device.json: cannot read the device profile");
     }
+}
+
+TEST(DeviceProfile, RejectsBadCalendarsEventsRemindersAndNotificationsNamingTheKey)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        { R"({"calendars": [{"title": "Work", "color": "#ff0000"}]})", "calendars[0].color: unknown key" },
+        { R"({"calendars": [{"title": "Work", "colour": "red"}]})", "calendars[0].colour: expected a colour" },
+        { R"({"calendars": [{"title": "A", "colour": "#ff0000"}, {"title": "A", "colour": "#00ff00"}], "events": []})",
+            "calendars[1].title: expected a title no other calendar has" },
+        { R"({"calendars": [{"title": "A", "colour": "#ff0000", "file": "absent.ics"}]})",
+            "calendars[0].file: " },
+        { R"({"events": [{"title": "Lunch", "start": "noon", "end": "13:00", "calendar": "Work"}]})",
+            "events[0].start: expected a date \"YYYY-MM-DDTHH:MM[:SS]\" or one relative to the start" },
+        { R"({"events": [{"title": "Lunch", "start": "13:00", "end": "12:00", "calendar": "Work"}]})",
+            "events[0].end: expected a date not before the start" },
+        { R"({"events": [{"title": "Lunch", "start": "12:00", "end": "13:00", "calendar": "Play"}]})",
+            "events[0].calendar: expected the title of one of the profile's calendars" },
+        { R"({"calendars": [], "events": [{"title": "Lunch", "start": "12:00", "end": "13:00"}]})",
+            "events[0].calendar: expected a calendar's title (the profile has no calendars)" },
+        { R"({"events": [{"title": "Lunch", "start": "2015-02-30T12:00", "end": "13:00", "calendar": "Work"}]})",
+            "events[0].start: expected a date" },
+        { R"({"reminders": [{"title": "Call", "due": "+1w"}]})", "reminders[0].due: expected a date" },
+        { R"({"reminders": [{"title": "Call", "completed": "yes"}]})", "reminders[0].completed: expected true or false" },
+        { R"({"reminders": [{"title": "Call", "calendar": "Work"}]})", "reminders[0].calendar: unknown key" },
+        { R"({"notifications": [{"app": null, "title": "Orphan"}]})",
+            "notifications[0].section: expected a section identifier for a notification without an app" },
+        { R"({"notifications": [{"app": "com.apple.MobileSMS", "date": "+2d 25:00"}]})",
+            "notifications[0].date: expected a date" },
+        { R"({"notifications": [{"app": "com.apple.MobileSMS", "actions": "Reply"}]})",
+            "notifications[0].actions: expected a list" },
+        { R"({"notifications": [{"app": "com.apple.MobileSMS", "attachment": "absent.png"}]})",
+            "notifications[0].attachment: expected a PNG file" },
+        { R"({"notifications": [{"app": "com.apple.MobileSMS", "url": "sms:"}]})", "notifications[0].url: unknown key" },
+    };
+    for (auto& [json, message] : cases)
+        EXPECT_NE(loadError(json).find(message), std::string::npos) << json << "\n" << loadError(json);
+}
+
+TEST(DeviceProfile, TheDemoDeviceHasABusyMorning)
+{
+    auto demo = DeviceProfile::demo();
+    auto start = demo.device.startTime;
+    auto underWay = std::count_if(demo.events.begin(), demo.events.end(),
+        [&](auto& event) { return event.start <= start && event.end > start; });
+    EXPECT_EQ(underWay, 1);
+    EXPECT_EQ(demo.events.size(), 4u);
+    EXPECT_EQ(std::count_if(demo.reminders.begin(), demo.reminders.end(), [](auto& r) { return !r.completed; }), 2);
+    std::set<std::string> apps;
+    for (auto& notification : demo.notifications)
+        apps.insert(notification.app);
+    EXPECT_EQ(demo.notifications.size(), 8u);
+    EXPECT_EQ(apps.size(), 4u);
+    EXPECT_EQ(std::count_if(demo.notifications.begin(), demo.notifications.end(), [](auto& n) { return n.attachment; }), 1);
+}
+
+TEST(DeviceProfile, ReadsACalendarFileBesideTheProfileWithDatesRelativeToNow)
+{
+    ProfileFile file(R"({"now": "2015-12-07T09:05:30", "timeZone": "UTC",
+        "calendars": [{"title": "Gym", "colour": "#ff8800", "file": "gym.ics"}],
+        "events": [{"title": "Run", "start": "+1d 07:00", "end": "+1d 07:45", "calendar": "Gym"}],
+        "reminders": [{"title": "Stretch", "due": "-10m"}],
+        "notifications": [{"app": null, "section": "alerts", "title": "Hello"}]})");
+    std::ofstream(file.path().parent_path() / "gym.ics")
+        << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Swim\r\n"
+           "DTSTART:20151207T180000Z\r\nRRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    auto profile = DeviceProfile::load(file.path());
+    ASSERT_EQ(profile.calendars.size(), 1u);
+    ASSERT_TRUE(profile.calendars[0].file);
+    EXPECT_EQ(profile.calendars[0].file->eventCount(), 1u);
+    EXPECT_DOUBLE_EQ(profile.calendars[0].green, 0x88 / 255.0);
+    auto start = profile.device.startTime;
+    EXPECT_EQ(profile.events.at(0).start, start - (9 * 3600 + 5 * 60 + 30) + 86400 + 7 * 3600);
+    EXPECT_EQ(profile.reminders.at(0).due, start - 600);
+    EXPECT_EQ(profile.notifications.at(0).section(), "alerts");
+    EXPECT_EQ(profile.notifications.at(0).date, start);
+
+    std::ofstream(file.path().parent_path() / "gym.ics") << "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nEND:VCALENDAR\r\n";
+    EXPECT_NE(loadError(std::string(R"({"calendars": [{"title": "Gym", "colour": "#ff8800", "file": ")")
+                  + (file.path().parent_path() / "gym.ics").string() + "\"}]}")
+                  .find("calendars[0].file: "),
+        std::string::npos);
 }
