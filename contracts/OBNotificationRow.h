@@ -26,7 +26,10 @@ public:
     virtual std::string sectionID() = 0;
     virtual std::shared_ptr<SBApplication> app() = 0;
     virtual std::shared_ptr<BBBulletin> bulletin() = 0;
+    // The notification's own actions (their titles, as NSString), in order.
     virtual std::vector<std::shared_ptr<NSObject>> notificationActions() = 0;
+    // Runs that action, which also takes the notification away; an index without an action
+    // does nothing.
     virtual void invokeNotificationActionWithIndex(int index) = 0;
     // Removes the notification from the system.
     virtual void removeActualNotification() = 0;

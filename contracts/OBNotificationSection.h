@@ -11,6 +11,7 @@ class OBNotificationSection {
 public:
     virtual ~OBNotificationSection() = default;
     virtual std::vector<std::shared_ptr<OBNotificationRow>> rows() = 0;
+    // Nothing for a section the system places in no app's.
     virtual std::shared_ptr<SBApplication> sectionApp() = 0;
     virtual std::string sectionID() = 0;
     virtual std::shared_ptr<UIImage> sectionIcon() = 0;
