@@ -32,7 +32,7 @@ struct Command {
     // VALUE, as written.
     Tokenizer::Token value;
     // The texts of the other placeholders (COLOUR, START, END, DUE, DATE, CALENDAR, APP,
-    // MESSAGE), checked for their form, by placeholder.
+    // TEXT), checked for their form, by placeholder.
     std::map<std::string, std::string, std::less<>> fields;
     std::optional<Probe> probe;
     std::optional<Expectation> expectation;

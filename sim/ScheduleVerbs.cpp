@@ -91,7 +91,7 @@ Failure addNotification(const Command& command)
     else
         notification.app = app;
     notification.title = command.name;
-    notification.message = field(command, "MESSAGE");
+    notification.message = field(command, "TEXT");
     auto when = field(command, "DATE");
     notification.date = when ? date(*when, failure) : dispatch::RunLoop::main().now();
     if (!failure)

@@ -105,7 +105,7 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
         if (!isHexColour(text))
             throw InputError("expected a colour #rrggbb, not " + quote(text));
         command.fields.emplace(placeholder, text);
-    } else if (placeholder == "CALENDAR" || placeholder == "APP" || placeholder == "MESSAGE") {
+    } else if (placeholder == "CALENDAR" || placeholder == "APP" || placeholder == "TEXT") {
         command.fields.emplace(placeholder, text);
     } else if (placeholder.starts_with("FILE")) {
         auto extension = placeholder.substr(4);

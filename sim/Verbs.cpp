@@ -32,7 +32,7 @@ constexpr Verbs::Verb verbs[] = {
     { "event remove", "TITLE", "removes every event of that title" },
     { "reminder add", "TITLE [DUE]", "adds a reminder, due then (relative to now) or never" },
     { "reminder remove", "TITLE", "removes every reminder of that title" },
-    { "notification add", "APP TITLE MESSAGE [DATE]", "a notification arrives from the app (none: no app)" },
+    { "notification add", "APP TITLE TEXT [DATE]", "a notification arrives from the app (none: no app)" },
     { "notification remove", "TITLE", "removes every notification of that title" },
     { "set", "KEY VALUE", "writes a preference as Settings does; read at the next reload" },
     { "respring", "", "restarts SpringBoard from the same device root" },
