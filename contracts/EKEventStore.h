@@ -26,13 +26,16 @@ public:
     virtual ~EKEventStore() = default;
     // No calendar list means every calendar.
     virtual std::shared_ptr<NSObject> predicateForIncompleteRemindersWithDueDateStarting(
-        std::shared_ptr<NSDate> start, std::shared_ptr<NSDate> end, Calendars) = 0;
+        std::shared_ptr<NSDate> start, std::shared_ptr<NSDate> end, Calendars)
+        = 0;
     virtual std::shared_ptr<NSObject> predicateForEventsWithStartDate(
-        std::shared_ptr<NSDate> start, std::shared_ptr<NSDate> end, Calendars) = 0;
+        std::shared_ptr<NSDate> start, std::shared_ptr<NSDate> end, Calendars)
+        = 0;
     // Returns at once; the completion runs later on a background thread, with no list when the
     // predicate is not a reminders predicate.
     virtual void fetchRemindersMatchingPredicate(
-        std::shared_ptr<NSObject> predicate, std::function<void(Reminders)> completion) = 0;
+        std::shared_ptr<NSObject> predicate, std::function<void(Reminders)> completion)
+        = 0;
     // Every event occurrence that overlaps the predicate's window, in no particular order.
     virtual std::vector<std::shared_ptr<EKEvent>> eventsMatchingPredicate(std::shared_ptr<NSObject>) = 0;
 };

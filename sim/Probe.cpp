@@ -22,10 +22,12 @@ Probe Probe::parse(std::string_view text, bool propertyRequired)
 {
     auto dot = text.rfind('.');
     if (text.substr(0, dot) == ViewProperty::deviceTarget) {
-        auto property = dot == std::string_view::npos ? std::nullopt : ViewProperty::named(text.substr(dot + 1), true);
+        auto property
+            = dot == std::string_view::npos ? std::nullopt : ViewProperty::named(text.substr(dot + 1), true);
         if (!property)
-            throw InputError("'" + std::string(text) + "' is not a property of the device (expected device.PROPERTY, "
-                + "PROPERTY one of " + ViewProperty::names(true) + ")");
+            throw InputError("'" + std::string(text)
+                + "' is not a property of the device (expected device.PROPERTY, " + "PROPERTY one of "
+                + ViewProperty::names(true) + ")");
         return Probe(parsedTarget(ViewProperty::deviceTarget), property);
     }
     if (dot != std::string_view::npos) {

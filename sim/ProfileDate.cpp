@@ -102,7 +102,8 @@ std::optional<ProfileDate> ProfileDate::parse(std::string_view text)
         if (!date.m_timeOfDay)
             return std::nullopt;
     }
-    constexpr std::array<std::pair<char, double>, 4> units { { { 'd', 0 }, { 'h', 3600 }, { 'm', 60 }, { 's', 1 } } };
+    constexpr std::array<std::pair<char, double>, 4> units { { { 'd', 0 }, { 'h', 3600 }, { 'm', 60 },
+        { 's', 1 } } };
     size_t nextUnit = 0;
     size_t i = 0;
     if (offset.empty())
@@ -131,7 +132,8 @@ std::optional<ProfileDate> ProfileDate::parse(std::string_view text)
     return date;
 }
 
-std::optional<CFAbsoluteTime> ProfileDate::resolve(CFAbsoluteTime start, const std::shared_ptr<NSTimeZone>& zone) const
+std::optional<CFAbsoluteTime> ProfileDate::resolve(
+    CFAbsoluteTime start, const std::shared_ptr<NSTimeZone>& zone) const
 {
     NSCalendar calendar(zone, nullptr);
     if (m_local) {

@@ -15,8 +15,9 @@ class NSTimeZone;
 // the time of day across a daylight-saving change; hours, minutes and seconds are elapsed time.
 class ProfileDate {
 public:
-    static constexpr std::string_view expected = "a date \"YYYY-MM-DDTHH:MM[:SS]\" or one relative to the "
-                                                 "start such as \"+10m\", \"-1h30m\", \"+2d 09:00\" or \"14:00\"";
+    static constexpr std::string_view expected
+        = "a date \"YYYY-MM-DDTHH:MM[:SS]\" or one relative to the "
+          "start such as \"+10m\", \"-1h30m\", \"+2d 09:00\" or \"14:00\"";
 
     // Nothing when the text is not a date of these forms (an absolute one is checked against the
     // calendar only when resolved).

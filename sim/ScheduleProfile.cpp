@@ -45,7 +45,8 @@ struct Context {
             return calendars.front().title;
         }
         auto title = entry["calendar"].text();
-        if (std::none_of(calendars.begin(), calendars.end(), [&](auto& calendar) { return calendar.title == title; }))
+        if (std::none_of(
+                calendars.begin(), calendars.end(), [&](auto& calendar) { return calendar.title == title; }))
             entry["calendar"].fail("the title of one of the profile's calendars");
         return title;
     }
@@ -101,7 +102,8 @@ eventkit::ReminderRecord reminder(const ProfileReader& entry, const Context& con
 
 orblib::NotificationRecord notification(const ProfileReader& entry, const Context& context)
 {
-    entry.expectKeys({ "app", "section", "title", "subtitle", "message", "date", "attachment", "launchURL", "actions" });
+    entry.expectKeys(
+        { "app", "section", "title", "subtitle", "message", "date", "attachment", "launchURL", "actions" });
     orblib::NotificationRecord notification;
     if (!entry["app"].isNull())
         notification.app = entry["app"].text();

@@ -109,7 +109,9 @@ const std::map<std::string_view, std::function<Failure(const Command&)>>& verbs(
             } },
         { "event add", addEvent },
         { "event remove",
-            [](const Command& c) { return removed(eventkit::DeviceCalendars::removeEvents(c.name), "event", c.name); } },
+            [](const Command& c) {
+                return removed(eventkit::DeviceCalendars::removeEvents(c.name), "event", c.name);
+            } },
         { "reminder add", addReminder },
         { "reminder remove",
             [](const Command& c) {

@@ -97,7 +97,8 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
         command.value = word;
     } else if (placeholder == "TITLE") {
         command.name = text;
-    } else if (placeholder == "START" || placeholder == "END" || placeholder == "DUE" || placeholder == "DATE") {
+    } else if (placeholder == "START" || placeholder == "END" || placeholder == "DUE"
+        || placeholder == "DATE") {
         if (!ProfileDate::parse(text))
             throw InputError("expected " + std::string(ProfileDate::expected) + ", not " + quote(text));
         command.fields.emplace(placeholder, text);

@@ -94,7 +94,8 @@ const Entry entries[] = {
 std::optional<orblib::DeviceLaunchLog::Launch> lastLaunch(bool opened)
 {
     auto launches = orblib::DeviceLaunchLog::launches();
-    auto found = std::find_if(launches.rbegin(), launches.rend(), [&](auto& l) { return !opened || l.opened; });
+    auto found
+        = std::find_if(launches.rbegin(), launches.rend(), [&](auto& l) { return !opened || l.opened; });
     return found == launches.rend() ? std::nullopt : std::optional(*found);
 }
 

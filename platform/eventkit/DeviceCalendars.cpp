@@ -49,8 +49,8 @@ template <class Record> size_t eraseTitled(std::vector<Record>& records, std::st
 
 } // namespace
 
-void DeviceCalendars::set(
-    std::vector<CalendarRecord> calendars, std::vector<EventRecord> events, std::vector<ReminderRecord> reminders)
+void DeviceCalendars::set(std::vector<CalendarRecord> calendars, std::vector<EventRecord> events,
+    std::vector<ReminderRecord> reminders)
 {
     auto& data = database();
     std::lock_guard lock(data.mutex);
@@ -116,7 +116,8 @@ size_t DeviceCalendars::removeEvents(std::string_view title)
     std::lock_guard lock(data.mutex);
     size_t removed = eraseTitled(data.events, title);
     for (auto& calendar : data.calendars) {
-        if (calendar.file && !data.removedFileEvents.contains(title) && calendar.file->hasEventTitled(title)) {
+        if (calendar.file && !data.removedFileEvents.contains(title)
+            && calendar.file->hasEventTitled(title)) {
             data.removedFileEvents.emplace(title);
             ++removed;
         }

@@ -83,13 +83,15 @@ void EKEventStore::fetchRemindersMatchingPredicate(
             std::vector<std::shared_ptr<contracts::EKReminder>> reminders;
             for (auto& record : DeviceCalendars::incompleteRemindersDue(asked->start(), asked->end())) {
                 if (asked->includes(record.calendar))
-                    reminders.push_back(std::make_shared<EKReminder>(record, calendars.named(record.calendar)));
+                    reminders.push_back(
+                        std::make_shared<EKReminder>(record, calendars.named(record.calendar)));
             }
             completion(std::move(reminders));
         });
 }
 
-std::vector<std::shared_ptr<contracts::EKEvent>> EKEventStore::eventsMatchingPredicate(std::shared_ptr<NSObject> object)
+std::vector<std::shared_ptr<contracts::EKEvent>> EKEventStore::eventsMatchingPredicate(
+    std::shared_ptr<NSObject> object)
 {
     auto asked = objc::cast<EKPredicate>(object);
     if (!asked || asked->kind() != EKPredicate::Kind::Events)

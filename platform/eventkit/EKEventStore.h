@@ -19,7 +19,8 @@ public:
         std::shared_ptr<NSDate> start, std::shared_ptr<NSDate> end, Calendars) override;
     void fetchRemindersMatchingPredicate(
         std::shared_ptr<NSObject> predicate, std::function<void(Reminders)> completion) override;
-    std::vector<std::shared_ptr<contracts::EKEvent>> eventsMatchingPredicate(std::shared_ptr<NSObject>) override;
+    std::vector<std::shared_ptr<contracts::EKEvent>> eventsMatchingPredicate(
+        std::shared_ptr<NSObject>) override;
 
     // Makes the class, with its class-side `new`, and the item classes findable by name.
     static void registerClass();

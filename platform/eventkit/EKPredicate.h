@@ -16,7 +16,8 @@ public:
     enum class Kind { Events, IncompleteReminders };
 
     // No titles: every calendar.
-    EKPredicate(Kind kind, CFAbsoluteTime start, CFAbsoluteTime end, std::optional<std::set<std::string>> calendars)
+    EKPredicate(
+        Kind kind, CFAbsoluteTime start, CFAbsoluteTime end, std::optional<std::set<std::string>> calendars)
         : m_kind(kind)
         , m_start(start)
         , m_end(end)
@@ -26,7 +27,10 @@ public:
     Kind kind() const { return m_kind; }
     CFAbsoluteTime start() const { return m_start; }
     CFAbsoluteTime end() const { return m_end; }
-    bool includes(const std::string& calendar) const { return !m_calendars || m_calendars->contains(calendar); }
+    bool includes(const std::string& calendar) const
+    {
+        return !m_calendars || m_calendars->contains(calendar);
+    }
 
 private:
     Kind m_kind;

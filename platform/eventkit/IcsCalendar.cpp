@@ -38,7 +38,8 @@ std::optional<std::string> text(icalcomponent* item, icalproperty_kind kind)
 {
     auto* property = icalcomponent_get_first_property(item, kind);
     auto* value = property ? icalproperty_get_value(property) : nullptr;
-    const char* plain = value && icalvalue_isa(value) == ICAL_TEXT_VALUE ? icalvalue_get_text(value) : nullptr;
+    const char* plain
+        = value && icalvalue_isa(value) == ICAL_TEXT_VALUE ? icalvalue_get_text(value) : nullptr;
     if (!plain)
         return std::nullopt;
     return std::string(plain);
@@ -89,7 +90,8 @@ struct Reader {
         if (icaltime_is_utc(time))
             return static_cast<double>(icaltime_as_timet(time)) - NSTimeIntervalSince1970;
         if (time.zone && !time.is_date)
-            return static_cast<double>(icaltime_as_timet_with_zone(time, time.zone)) - NSTimeIntervalSince1970;
+            return static_cast<double>(icaltime_as_timet_with_zone(time, time.zone))
+                - NSTimeIntervalSince1970;
         NSDateComponents components;
         components.setYear(time.year);
         components.setMonth(time.month);
@@ -101,14 +103,17 @@ struct Reader {
         return date ? date->timeIntervalSinceReferenceDate() : 0;
     }
 
-    icaltimetype time(icalcomponent* item, icalproperty_kind kind, const std::string& where, const char* label) const
+    icaltimetype time(
+        icalcomponent* item, icalproperty_kind kind, const std::string& where, const char* label) const
     {
         auto* property = icalcomponent_get_first_property(item, kind);
-        auto value = property ? icalproperty_get_datetime_with_component(property, item) : icaltime_null_time();
+        auto value
+            = property ? icalproperty_get_datetime_with_component(property, item) : icaltime_null_time();
         if (icaltime_is_null_time(value) || !icaltime_is_valid_time(value) || value.year < earliestYear
-            || value.year > latestYear || value.month < 1 || value.month > 12 || value.day < 1 || value.day > 31)
-            fail(where + ": " + label + " is missing or not a date from " + std::to_string(earliestYear) + " to "
-                + std::to_string(latestYear));
+            || value.year > latestYear || value.month < 1 || value.month > 12 || value.day < 1
+            || value.day > 31)
+            fail(where + ": " + label + " is missing or not a date from " + std::to_string(earliestYear)
+                + " to " + std::to_string(latestYear));
         return value;
     }
 
@@ -228,7 +233,8 @@ size_t IcsCalendar::eventCount() const
 
 bool IcsCalendar::hasEventTitled(std::string_view title) const
 {
-    return std::any_of(m_events.begin(), m_events.end(), [&](auto& event) { return event.record.title == title; });
+    return std::any_of(
+        m_events.begin(), m_events.end(), [&](auto& event) { return event.record.title == title; });
 }
 
 std::vector<EventRecord> IcsCalendar::occurrences(CFAbsoluteTime start, CFAbsoluteTime end) const
@@ -239,7 +245,8 @@ std::vector<EventRecord> IcsCalendar::occurrences(CFAbsoluteTime start, CFAbsolu
     return found;
 }
 
-void IcsCalendar::expand(const Event& event, CFAbsoluteTime start, CFAbsoluteTime end, std::vector<EventRecord>& found) const
+void IcsCalendar::expand(
+    const Event& event, CFAbsoluteTime start, CFAbsoluteTime end, std::vector<EventRecord>& found) const
 {
     auto add = [&](CFAbsoluteTime occurrenceStart) {
         if (occurrenceStart < end && occurrenceStart + event.duration > start

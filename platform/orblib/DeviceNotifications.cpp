@@ -69,7 +69,8 @@ bool DeviceNotifications::remove(std::uint64_t identifier)
 {
     auto& data = store();
     std::lock_guard lock(data.mutex);
-    return std::erase_if(data.notifications, [&](auto& record) { return record.identifier == identifier; }) > 0;
+    return std::erase_if(data.notifications, [&](auto& record) { return record.identifier == identifier; })
+        > 0;
 }
 
 size_t DeviceNotifications::removeSection(std::string_view sectionID)

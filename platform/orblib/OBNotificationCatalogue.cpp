@@ -24,7 +24,8 @@ std::shared_ptr<OBNotificationCatalogue> OBNotificationCatalogue::current()
             section = std::make_shared<OBNotificationSection>(record.section(), app, icon);
             catalogue->m_sections.push_back(section);
         }
-        section->addRow(std::make_shared<OBNotificationRow>(record, section->sectionApp(), section->sectionIcon()));
+        section->addRow(
+            std::make_shared<OBNotificationRow>(record, section->sectionApp(), section->sectionIcon()));
     }
     return catalogue;
 }

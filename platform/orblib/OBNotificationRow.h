@@ -12,7 +12,8 @@ class OBNotificationRow : public NSObject, public contracts::OBNotificationRow {
     OBJC_CLASS(OBNotificationRow, NSObject)
 public:
     // No app: the notification's app is missing or not installed.
-    OBNotificationRow(NotificationRecord, std::shared_ptr<contracts::SBApplication>, std::shared_ptr<UIImage> icon);
+    OBNotificationRow(
+        NotificationRecord, std::shared_ptr<contracts::SBApplication>, std::shared_ptr<UIImage> icon);
 
     std::optional<std::string> title() override { return m_record.title; }
     std::optional<std::string> message() override { return m_record.message; }

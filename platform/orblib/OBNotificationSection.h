@@ -10,7 +10,8 @@ namespace orblib {
 class OBNotificationSection : public NSObject, public contracts::OBNotificationSection {
     OBJC_CLASS(OBNotificationSection, NSObject)
 public:
-    OBNotificationSection(std::string sectionID, std::shared_ptr<contracts::SBApplication>, std::shared_ptr<UIImage> icon);
+    OBNotificationSection(
+        std::string sectionID, std::shared_ptr<contracts::SBApplication>, std::shared_ptr<UIImage> icon);
 
     void addRow(std::shared_ptr<OBNotificationRow> row) { m_rows.push_back(std::move(row)); }
 

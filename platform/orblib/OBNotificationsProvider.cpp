@@ -8,7 +8,8 @@ namespace orblib {
 void OBNotificationsProvider::registerClass()
 {
     objc::Runtime::registerClass(staticClass());
-    staticClass()->addClassMethod(contracts::OBNotificationsProvider::currentNotificationsCatalogue,
+    staticClass()->addClassMethod(
+        contracts::OBNotificationsProvider::currentNotificationsCatalogue,
         +[](Class, SEL) -> std::shared_ptr<NSObject> { return OBNotificationCatalogue::current(); });
     objc::Runtime::registerClass(OBNotificationCatalogue::staticClass());
     objc::Runtime::registerClass(OBNotificationSection::staticClass());

@@ -21,7 +21,9 @@ public:
     // What the host's lock-screen manager answers to get the device unlocked: it runs the block
     // once unlocked, at once without a passcode, after the passcode prompt with one, and never
     // when the user cancels. A host without it counts as unlocking at once.
-    static inline const objc::Message<void(std::function<void()>)> requestUnlock { "requestUnlockWithCompletion:" };
+    static inline const objc::Message<void(std::function<void()>)> requestUnlock {
+        "requestUnlockWithCompletion:"
+    };
 
     static void activateApplication(const std::shared_ptr<contracts::SBApplication>&);
     static void activateApplicationPromptToUnlockIfNecessary(

@@ -10,9 +10,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 namespace {
 
@@ -193,7 +193,8 @@ TEST(DeviceProfile, RejectsBadCalendarsEventsRemindersAndNotificationsNamingTheK
 {
     const std::pair<const char*, const char*> cases[] = {
         { R"({"calendars": [{"title": "Work", "color": "#ff0000"}]})", "calendars[0].color: unknown key" },
-        { R"({"calendars": [{"title": "Work", "colour": "red"}]})", "calendars[0].colour: expected a colour" },
+        { R"({"calendars": [{"title": "Work", "colour": "red"}]})",
+            "calendars[0].colour: expected a colour" },
         { R"({"calendars": [{"title": "A", "colour": "#ff0000"}, {"title": "A", "colour": "#00ff00"}], "events": []})",
             "calendars[1].title: expected a title no other calendar has" },
         { R"({"calendars": [{"title": "A", "colour": "#ff0000", "file": "absent.ics"}]})",
@@ -209,7 +210,8 @@ TEST(DeviceProfile, RejectsBadCalendarsEventsRemindersAndNotificationsNamingTheK
         { R"({"events": [{"title": "Lunch", "start": "2015-02-30T12:00", "end": "13:00", "calendar": "Work"}]})",
             "events[0].start: expected a date" },
         { R"({"reminders": [{"title": "Call", "due": "+1w"}]})", "reminders[0].due: expected a date" },
-        { R"({"reminders": [{"title": "Call", "completed": "yes"}]})", "reminders[0].completed: expected true or false" },
+        { R"({"reminders": [{"title": "Call", "completed": "yes"}]})",
+            "reminders[0].completed: expected true or false" },
         { R"({"reminders": [{"title": "Call", "calendar": "Work"}]})", "reminders[0].calendar: unknown key" },
         { R"({"notifications": [{"app": null, "title": "Orphan"}]})",
             "notifications[0].section: expected a section identifier for a notification without an app" },
@@ -219,7 +221,8 @@ TEST(DeviceProfile, RejectsBadCalendarsEventsRemindersAndNotificationsNamingTheK
             "notifications[0].actions: expected a list" },
         { R"({"notifications": [{"app": "com.apple.MobileSMS", "attachment": "absent.png"}]})",
             "notifications[0].attachment: expected a PNG file" },
-        { R"({"notifications": [{"app": "com.apple.MobileSMS", "url": "sms:"}]})", "notifications[0].url: unknown key" },
+        { R"({"notifications": [{"app": "com.apple.MobileSMS", "url": "sms:"}]})",
+            "notifications[0].url: unknown key" },
     };
     for (auto& [json, message] : cases)
         EXPECT_NE(loadError(json).find(message), std::string::npos) << json << "\n" << loadError(json);
@@ -233,13 +236,16 @@ TEST(DeviceProfile, TheDemoDeviceHasABusyMorning)
         [&](auto& event) { return event.start <= start && event.end > start; });
     EXPECT_EQ(underWay, 1);
     EXPECT_EQ(demo.events.size(), 4u);
-    EXPECT_EQ(std::count_if(demo.reminders.begin(), demo.reminders.end(), [](auto& r) { return !r.completed; }), 2);
+    EXPECT_EQ(
+        std::count_if(demo.reminders.begin(), demo.reminders.end(), [](auto& r) { return !r.completed; }), 2);
     std::set<std::string> apps;
     for (auto& notification : demo.notifications)
         apps.insert(notification.app);
     EXPECT_EQ(demo.notifications.size(), 8u);
     EXPECT_EQ(apps.size(), 4u);
-    EXPECT_EQ(std::count_if(demo.notifications.begin(), demo.notifications.end(), [](auto& n) { return n.attachment; }), 1);
+    EXPECT_EQ(std::count_if(
+                  demo.notifications.begin(), demo.notifications.end(), [](auto& n) { return n.attachment; }),
+        1);
 }
 
 TEST(DeviceProfile, ReadsACalendarFileBesideTheProfileWithDatesRelativeToNow)
@@ -263,7 +269,8 @@ TEST(DeviceProfile, ReadsACalendarFileBesideTheProfileWithDatesRelativeToNow)
     EXPECT_EQ(profile.notifications.at(0).section(), "alerts");
     EXPECT_EQ(profile.notifications.at(0).date, start);
 
-    std::ofstream(file.path().parent_path() / "gym.ics") << "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nEND:VCALENDAR\r\n";
+    std::ofstream(file.path().parent_path() / "gym.ics")
+        << "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nEND:VCALENDAR\r\n";
     EXPECT_NE(loadError(std::string(R"({"calendars": [{"title": "Gym", "colour": "#ff8800", "file": ")")
                   + (file.path().parent_path() / "gym.ics").string() + "\"}]}")
                   .find("calendars[0].file: "),

@@ -137,14 +137,17 @@ TEST_F(Program, ABadCalendarFileOrScheduleCommandExitsWithStatus2NamingIt)
     file("broken.json", R"({"calendars": [{"title": "Work", "colour": "#336699", "file": "broken.ics"}]})");
     const std::pair<const char*, std::string> cases[] = {
         { "--device broken.json",
-            "lumora-sim: broken.json: calendars[0].file: broken.ics: VEVENT 1 (\"Lunch\"): DTSTART is missing or "
+            "lumora-sim: broken.json: calendars[0].file: broken.ics: VEVENT 1 (\"Lunch\"): DTSTART is "
+            "missing or "
             "not a date from 1900 to 2200\n" },
         { "-e 'event add Lunch noon 13:00'",
-            "lumora-sim: -e 1: expected a date \"YYYY-MM-DDTHH:MM[:SS]\" or one relative to the start such as "
+            "lumora-sim: -e 1: expected a date \"YYYY-MM-DDTHH:MM[:SS]\" or one relative to the start such "
+            "as "
             "\"+10m\", \"-1h30m\", \"+2d 09:00\" or \"14:00\", not 'noon'\n" },
         { "-e 'calendar add Gym orange'", "lumora-sim: -e 1: expected a colour #rrggbb, not 'orange'\n" },
         { "-e 'expect device.opend == none'",
-            "lumora-sim: -e 1: 'device.opend' is not a property of the device (expected device.PROPERTY, PROPERTY one "
+            "lumora-sim: -e 1: 'device.opend' is not a property of the device (expected device.PROPERTY, "
+            "PROPERTY one "
             "of opened, unlockAsked, locked, notifications, invokedAction)\n" },
     };
     for (auto& [arguments, message] : cases) {

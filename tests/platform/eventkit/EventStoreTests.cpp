@@ -40,9 +40,9 @@ protected:
     std::vector<std::string> eventsBetween(CFAbsoluteTime start, CFAbsoluteTime end)
     {
         auto events = store();
-        return titles(events->eventsMatchingPredicate(events->predicateForEventsWithStartDate(
-            NSDate::dateWithTimeIntervalSinceReferenceDate(start), NSDate::dateWithTimeIntervalSinceReferenceDate(end),
-            std::nullopt)));
+        return titles(events->eventsMatchingPredicate(
+            events->predicateForEventsWithStartDate(NSDate::dateWithTimeIntervalSinceReferenceDate(start),
+                NSDate::dateWithTimeIntervalSinceReferenceDate(end), std::nullopt)));
     }
 };
 
@@ -62,9 +62,9 @@ TEST_F(EventStore, ListsEveryEventThatOverlapsTheWindowIncludingOnesUnderWay)
     EXPECT_EQ(eventsBetween(now, now + 86400), (std::vector<std::string> { "Later today", "Under way" }));
     EXPECT_EQ(eventsBetween(now, now), (std::vector<std::string> { "Under way" })) << "a window of no length";
 
-    auto event = store()->eventsMatchingPredicate(store()->predicateForEventsWithStartDate(
-        NSDate::dateWithTimeIntervalSinceReferenceDate(now), NSDate::dateWithTimeIntervalSinceReferenceDate(now),
-        std::nullopt))[0];
+    auto event = store()->eventsMatchingPredicate(
+        store()->predicateForEventsWithStartDate(NSDate::dateWithTimeIntervalSinceReferenceDate(now),
+            NSDate::dateWithTimeIntervalSinceReferenceDate(now), std::nullopt))[0];
     static objc::ClassRef eventClass { "EKEvent" };
     EXPECT_EQ(std::dynamic_pointer_cast<NSObject>(event)->objcClass(), eventClass.get());
     EXPECT_EQ(event->startDate()->timeIntervalSinceReferenceDate(), utc(2015, 12, 7, 9));
@@ -78,8 +78,7 @@ TEST_F(EventStore, ListsEveryEventThatOverlapsTheWindowIncludingOnesUnderWay)
 TEST_F(EventStore, HandsIncompleteRemindersDueInTheWindowToABackgroundThread)
 {
     auto now = utc(2015, 12, 7, 9, 5, 30);
-    eventkit::DeviceCalendars::set({},
-        {},
+    eventkit::DeviceCalendars::set({}, {},
         {
             { "Due soon", {}, {}, "Reminders", now + 90 },
             { "Done", {}, {}, "Reminders", now + 60, true },
@@ -98,7 +97,8 @@ TEST_F(EventStore, HandsIncompleteRemindersDueInTheWindowToABackgroundThread)
         ++completions;
     };
     reminders->fetchRemindersMatchingPredicate(
-        reminders->predicateForIncompleteRemindersWithDueDateStarting(NSDate::dateWithTimeIntervalSinceReferenceDate(now),
+        reminders->predicateForIncompleteRemindersWithDueDateStarting(
+            NSDate::dateWithTimeIntervalSinceReferenceDate(now),
             NSDate::dateWithTimeIntervalSinceReferenceDate(now + 86400), std::nullopt),
         collect);
     EXPECT_EQ(completions, 0) << "the fetch returns before its completion runs";
@@ -117,14 +117,16 @@ TEST_F(EventStore, HandsIncompleteRemindersDueInTheWindowToABackgroundThread)
     EXPECT_EQ(completions, 2);
     EXPECT_FALSE(found) << "an events predicate finds no list of reminders";
     EXPECT_FALSE(reminders->predicateForEventsWithStartDate(nullptr, NSDate::date(), std::nullopt));
-    EXPECT_FALSE(reminders->predicateForIncompleteRemindersWithDueDateStarting(NSDate::date(), nullptr, std::nullopt));
+    EXPECT_FALSE(
+        reminders->predicateForIncompleteRemindersWithDueDateStarting(NSDate::date(), nullptr, std::nullopt));
 }
 
 TEST_F(EventStore, ARemovedEventOrCalendarIsGoneFromLaterAnswers)
 {
-    auto file = eventkit::IcsCalendar::parse("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:1\r\n"
-                                             "DTSTART:20151207T120000Z\r\nDTEND:20151207T130000Z\r\nSUMMARY:Lunch\r\n"
-                                             "END:VEVENT\r\nEND:VCALENDAR\r\n",
+    auto file = eventkit::IcsCalendar::parse(
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:1\r\n"
+        "DTSTART:20151207T120000Z\r\nDTEND:20151207T130000Z\r\nSUMMARY:Lunch\r\n"
+        "END:VEVENT\r\nEND:VCALENDAR\r\n",
         "lunch.ics", NSTimeZone::timeZoneWithName("UTC"));
     eventkit::DeviceCalendars::set({ { "Work" }, { "Home", 0, 1, 0, file } },
         { { "Stand-up", {}, {}, "Work", utc(2015, 12, 7, 10), utc(2015, 12, 7, 11) },

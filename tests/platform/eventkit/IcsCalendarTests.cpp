@@ -12,9 +12,11 @@ std::string calendar(const std::string& body)
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n" + body + "END:VCALENDAR\r\n";
 }
 
-std::shared_ptr<const eventkit::IcsCalendar> parse(const std::string& body, const char* floatingZone = "America/Los_Angeles")
+std::shared_ptr<const eventkit::IcsCalendar> parse(
+    const std::string& body, const char* floatingZone = "America/Los_Angeles")
 {
-    return eventkit::IcsCalendar::parse(calendar(body), "test.ics", NSTimeZone::timeZoneWithName(floatingZone));
+    return eventkit::IcsCalendar::parse(
+        calendar(body), "test.ics", NSTimeZone::timeZoneWithName(floatingZone));
 }
 
 std::string error(const std::string& text)
@@ -33,10 +35,11 @@ using IcsCalendar = DateTest;
 
 TEST_F(IcsCalendar, ListsARepeatingEventOnEachDayOfTheWindowInItsOwnTimeZone)
 {
-    auto file = parse("BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Stand-up\r\nLOCATION:Room 2\r\n"
-                      "DESCRIPTION:Daily\\, short\\nand sweet\r\n"
-                      "DTSTART;TZID=Europe/Paris:20151130T090000\r\nDTEND;TZID=Europe/Paris:20151130T091500\r\n"
-                      "RRULE:FREQ=DAILY\r\nEXDATE;TZID=Europe/Paris:20151209T090000\r\nEND:VEVENT\r\n");
+    auto file
+        = parse("BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Stand-up\r\nLOCATION:Room 2\r\n"
+                "DESCRIPTION:Daily\\, short\\nand sweet\r\n"
+                "DTSTART;TZID=Europe/Paris:20151130T090000\r\nDTEND;TZID=Europe/Paris:20151130T091500\r\n"
+                "RRULE:FREQ=DAILY\r\nEXDATE;TZID=Europe/Paris:20151209T090000\r\nEND:VEVENT\r\n");
     auto occurrences = file->occurrences(utc(2015, 12, 7), utc(2015, 12, 12));
     std::vector<CFAbsoluteTime> starts;
     for (auto& occurrence : occurrences) {
@@ -47,18 +50,21 @@ TEST_F(IcsCalendar, ListsARepeatingEventOnEachDayOfTheWindowInItsOwnTimeZone)
         EXPECT_EQ(occurrence.notes, "Daily, short\nand sweet");
     }
     // Paris is an hour ahead of UTC in winter; the 9th is an exception.
-    EXPECT_EQ(starts, (std::vector<CFAbsoluteTime> { utc(2015, 12, 7, 8), utc(2015, 12, 8, 8), utc(2015, 12, 10, 8),
-                          utc(2015, 12, 11, 8) }));
+    EXPECT_EQ(starts,
+        (std::vector<CFAbsoluteTime> {
+            utc(2015, 12, 7, 8), utc(2015, 12, 8, 8), utc(2015, 12, 10, 8), utc(2015, 12, 11, 8) }));
 }
 
 TEST_F(IcsCalendar, ReadsTimesAllDayDatesAndToDos)
 {
-    auto file = parse("BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Birthday\r\nDTSTART;VALUE=DATE:20151208\r\nEND:VEVENT\r\n"
-                      "BEGIN:VEVENT\r\nUID:2\r\nSUMMARY:Call\r\nDTSTART:20151207T170000Z\r\nDURATION:PT30M\r\nEND:VEVENT\r\n"
-                      "BEGIN:VEVENT\r\nUID:3\r\nSUMMARY:Floating\r\nDTSTART:20151207T100000\r\n"
-                      "DTEND:20151207T110000\r\nEND:VEVENT\r\n"
-                      "BEGIN:VTODO\r\nUID:4\r\nSUMMARY:Pay rent\r\nDUE:20151207T200000Z\r\nEND:VTODO\r\n"
-                      "BEGIN:VTODO\r\nUID:5\r\nSUMMARY:Done\r\nSTATUS:COMPLETED\r\nEND:VTODO\r\n");
+    auto file
+        = parse("BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Birthday\r\nDTSTART;VALUE=DATE:20151208\r\nEND:VEVENT\r\n"
+                "BEGIN:VEVENT\r\nUID:2\r\nSUMMARY:Call\r\nDTSTART:20151207T170000Z\r\nDURATION:PT30M\r\nEND:"
+                "VEVENT\r\n"
+                "BEGIN:VEVENT\r\nUID:3\r\nSUMMARY:Floating\r\nDTSTART:20151207T100000\r\n"
+                "DTEND:20151207T110000\r\nEND:VEVENT\r\n"
+                "BEGIN:VTODO\r\nUID:4\r\nSUMMARY:Pay rent\r\nDUE:20151207T200000Z\r\nEND:VTODO\r\n"
+                "BEGIN:VTODO\r\nUID:5\r\nSUMMARY:Done\r\nSTATUS:COMPLETED\r\nEND:VTODO\r\n");
     auto occurrences = file->occurrences(utc(2015, 12, 6), utc(2015, 12, 10));
     ASSERT_EQ(occurrences.size(), 3u);
     // All-day dates and floating times are the device's local times (Los Angeles: UTC-8).
@@ -79,15 +85,18 @@ TEST_F(IcsCalendar, RejectsAMalformedFileNamingItAndWhatIsWrong)
     const std::pair<std::string, const char*> cases[] = {
         { "hello", "bad.ics: not an iCalendar file" },
         { "", "bad.ics: not an iCalendar file" },
-        { std::string("BEGIN:VCALENDAR\r\n\0\r\nEND:VCALENDAR\r\n", 35), "bad.ics: not an iCalendar file (it holds a NUL" },
+        { std::string("BEGIN:VCALENDAR\r\n\0\r\nEND:VCALENDAR\r\n", 35),
+            "bad.ics: not an iCalendar file (it holds a NUL" },
         { calendar("BEGIN:VEVENT\r\nSUMMARY:No start\r\nEND:VEVENT\r\n"),
             "bad.ics: VEVENT 1 (\"No start\"): DTSTART is missing" },
         { calendar("BEGIN:VEVENT\r\nDTSTART:20151207T100000Z\r\nDTEND:20151207T090000Z\r\nEND:VEVENT\r\n"),
             "bad.ics: VEVENT 1: it ends before it starts" },
-        { calendar("BEGIN:VEVENT\r\nDTSTART:99991207T100000Z\r\nEND:VEVENT\r\n"), "bad.ics: VEVENT 1: DTSTART" },
+        { calendar("BEGIN:VEVENT\r\nDTSTART:99991207T100000Z\r\nEND:VEVENT\r\n"),
+            "bad.ics: VEVENT 1: DTSTART" },
         { calendar("BEGIN:VEVENT\r\nDTSTART:20151207T100000Z\r\nRRULE:COUNT=3\r\nEND:VEVENT\r\n"),
             "bad.ics: VEVENT 1: " },
-        { calendar("BEGIN:VTODO\r\nSUMMARY:x\r\nDUE:tomorrow\r\nEND:VTODO\r\n"), "bad.ics: VTODO 1 (\"x\"): " },
+        { calendar("BEGIN:VTODO\r\nSUMMARY:x\r\nDUE:tomorrow\r\nEND:VTODO\r\n"),
+            "bad.ics: VTODO 1 (\"x\"): " },
         { std::string(eventkit::IcsCalendar::maximumFileSize + 1, 'x'), "bad.ics: larger than 1024 KB" },
     };
     for (auto& [text, message] : cases)
@@ -104,6 +113,7 @@ TEST_F(IcsCalendar, RejectsAMalformedFileNamingItAndWhatIsWrong)
 
 TEST_F(IcsCalendar, StopsARuleThatRepeatsTooOftenBeforeTheWindow)
 {
-    auto file = parse("BEGIN:VEVENT\r\nUID:1\r\nDTSTART:19000101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n");
+    auto file
+        = parse("BEGIN:VEVENT\r\nUID:1\r\nDTSTART:19000101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n");
     EXPECT_TRUE(file->occurrences(utc(2015, 12, 7), utc(2015, 12, 8)).empty());
 }

@@ -45,8 +45,8 @@ protected:
             { "com.apple.mobilemail", "Mail", nullptr, "" } });
         orblib::DeviceNotifications::set({
             { 0, "com.apple.MobileSMS", "", "Anna", {}, "On my way", 300, nullptr, "sms:anna", { "Reply" } },
-            { 0, "com.apple.mobilemail", "", "Invoice", "December", {}, 200, UIImage::imageWithBitmap(Bitmap(4, 3)),
-                {}, { "Trash", "Mark as Read" } },
+            { 0, "com.apple.mobilemail", "", "Invoice", "December", {}, 200,
+                UIImage::imageWithBitmap(Bitmap(4, 3)), {}, { "Trash", "Mark as Read" } },
             { 0, "com.apple.MobileSMS", "", "Dad", {}, "Call me", 100 },
             { 0, "", "alerts", "Unplaced", {}, {}, 50 },
             { 0, "com.example.gone", "", "Uninstalled", {}, {}, 40 },
@@ -60,8 +60,8 @@ TEST_F(Notifications, GroupsThemByAppNewestFirstWithEverythingARowOffers)
 {
     auto sections = catalogue();
     EXPECT_EQ(titles(sections),
-        (std::vector<std::string> { "com.apple.MobileSMS: Anna", "com.apple.MobileSMS: Dad", "com.apple.mobilemail: Invoice",
-            "alerts: Unplaced", "com.example.gone: Uninstalled" }));
+        (std::vector<std::string> { "com.apple.MobileSMS: Anna", "com.apple.MobileSMS: Dad",
+            "com.apple.mobilemail: Invoice", "alerts: Unplaced", "com.example.gone: Uninstalled" }));
 
     auto messages = sections[0];
     EXPECT_EQ(messages->sectionApp()->displayName(), "Messages");
@@ -113,7 +113,8 @@ TEST_F(Notifications, RemovingOneASectionOrRunningAnActionTakesItOffTheDevice)
     // The section goes with what arrived since the catalogue was made.
     orblib::DeviceNotifications::add({ 0, "com.apple.MobileSMS", "", "Sam", {}, "Lunch?", 400 });
     sections[0]->removeActualNotificationSection();
-    EXPECT_EQ(titles(catalogue()), (std::vector<std::string> { "alerts: Unplaced", "com.example.gone: Uninstalled" }));
+    EXPECT_EQ(titles(catalogue()),
+        (std::vector<std::string> { "alerts: Unplaced", "com.example.gone: Uninstalled" }));
     sections[0]->removeActualNotificationSection();
     sections[0]->rows()[0]->removeActualNotification();
     EXPECT_EQ(titles(catalogue()).size(), 2u) << "removing what is gone does nothing";

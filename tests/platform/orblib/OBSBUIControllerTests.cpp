@@ -71,7 +71,8 @@ TEST(OBSBUIController, AsksEveryFormToUnlockFirstWhileLockedAndOpensOnceUnlocked
         if (testCase.hostHasLockScreen)
             SBLockScreenManager::registerClass();
         if (testCase.hostAnswersUnlock)
-            SBLockScreenManager::staticClass()->addMethod(orblib::OBSBUIController::requestUnlock,
+            SBLockScreenManager::staticClass()->addMethod(
+                orblib::OBSBUIController::requestUnlock,
                 +[](id, SEL, std::function<void()> then) { s_unlockRequests.push_back(std::move(then)); });
         SBLockScreenManager::s_locked = testCase.locked;
         s_unlockRequests.clear();
@@ -81,12 +82,14 @@ TEST(OBSBUIController, AsksEveryFormToUnlockFirstWhileLockedAndOpensOnceUnlocked
         auto expected = [&](bool opened) {
             return std::vector<Launch> {
                 { "activateApplication:", "com.apple.mobilesafari", testCase.unlockAsked, opened },
-                { "activateApplicationPromptToUnlockIfNecessary:", "com.apple.mobilesafari", testCase.unlockAsked,
+                { "activateApplicationPromptToUnlockIfNecessary:", "com.apple.mobilesafari",
+                    testCase.unlockAsked, opened },
+                { "launchURLPromptToUnlockIfNecessary:", "https://example.com/", testCase.unlockAsked,
                     opened },
-                { "launchURLPromptToUnlockIfNecessary:", "https://example.com/", testCase.unlockAsked, opened },
             };
         };
-        SCOPED_TRACE(testing::Message() << testCase.hostHasLockScreen << testCase.locked << testCase.hostAnswersUnlock);
+        SCOPED_TRACE(testing::Message()
+            << testCase.hostHasLockScreen << testCase.locked << testCase.hostAnswersUnlock);
         EXPECT_EQ(orblib::DeviceLaunchLog::launches(), expected(testCase.openedAtOnce));
         for (auto& unlocked : s_unlockRequests)
             unlocked();
@@ -99,7 +102,8 @@ TEST(OBSBUIController, AnUnlockAnsweredAfterTheLogWasClearedMarksNothing)
     objc::Runtime::beginProcess();
     orblib::registerClasses();
     SBLockScreenManager::registerClass();
-    SBLockScreenManager::staticClass()->addMethod(orblib::OBSBUIController::requestUnlock,
+    SBLockScreenManager::staticClass()->addMethod(
+        orblib::OBSBUIController::requestUnlock,
         +[](id, SEL, std::function<void()> then) { s_unlockRequests.push_back(std::move(then)); });
     SBLockScreenManager::s_locked = true;
     s_unlockRequests.clear();

@@ -32,7 +32,8 @@ void open(Form form)
     case Form::ActivatePrompting:
         return Messages::activateApplicationPromptToUnlockIfNecessary.toClass(controllerClass, app);
     case Form::LaunchURL:
-        return Messages::launchURLPromptToUnlockIfNecessary.toClass(controllerClass, "com.apple.mobilesafari");
+        return Messages::launchURLPromptToUnlockIfNecessary.toClass(
+            controllerClass, "com.apple.mobilesafari");
     }
 }
 
@@ -62,8 +63,8 @@ TEST(OpeningApps, EveryFormUnlocksFirstOnALockedDeviceAndOpensDirectlyOnAnUnlock
     };
     for (auto form : { Form::Activate, Form::ActivatePrompting, Form::LaunchURL }) {
         for (auto& testCase : cases) {
-            SCOPED_TRACE(testing::Message() << "form " << static_cast<int>(form) << " locked " << testCase.locked
-                                            << " passcode " << testCase.passcode);
+            SCOPED_TRACE(testing::Message() << "form " << static_cast<int>(form) << " locked "
+                                            << testCase.locked << " passcode " << testCase.passcode);
             Device device;
             device.locked = testCase.locked;
             device.hasPasscode = testCase.passcode;
@@ -76,7 +77,8 @@ TEST(OpeningApps, EveryFormUnlocksFirstOnALockedDeviceAndOpensDirectlyOnAnUnlock
             ASSERT_EQ(orblib::DeviceLaunchLog::launches().size(), 1u);
             EXPECT_EQ(orblib::DeviceLaunchLog::launches()[0].opened, !testCase.answer);
             if (testCase.answer) {
-                EXPECT_TRUE(SBLockScreenManager::sharedInstance()->isUILocked()) << "nothing opens past the prompt";
+                EXPECT_TRUE(SBLockScreenManager::sharedInstance()->isUILocked())
+                    << "nothing opens past the prompt";
                 EXPECT_TRUE(UITouchSimulator().pressAlertButton(testCase.answer));
                 EXPECT_FALSE(promptIsUp());
             }
