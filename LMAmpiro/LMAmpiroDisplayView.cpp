@@ -1,5 +1,7 @@
 #include "LMAmpiro/LMAmpiroDisplayView.h"
 
+#include "base/LMResourceBundle.h"
+#include "base/LMSpringBoard.h"
 #include "contracts/OBImageFactory.h"
 #include "contracts/OBiOSVersion.h"
 #include "contracts/SBUIController.h"
@@ -7,7 +9,6 @@
 #include "dispatch/NSTimer.h"
 #include "dispatch/SharedInstance.h"
 #include "foundation/NSBundle.h"
-#include "hooks/LMResourceBundle.h"
 #include "objc/ClassRef.h"
 #include "objc/Format.h"
 #include "overlays/RootWindowCapture.h"
@@ -55,60 +56,6 @@ const ActivityDescription activityDescriptions[] = {
         &LMAmpiroDisplayView::standbyTimeMultiplier },
 };
 
-using Device = LMAmpiroDisplayView::Device;
-
-const std::pair<int, bool Device::*> deviceCodes[] = {
-    { 4, &Device::iPhone4S },
-    { 5, &Device::iPhone5 },
-    { 6, &Device::iPhone5C },
-    { 7, &Device::iPhone5S },
-    { 8, &Device::iPhone6 },
-    { 9, &Device::iPhone6Plus },
-    { 10, &Device::iPhone6S },
-    { 11, &Device::iPhone6SPlus },
-    { 14, &Device::iPad2 },
-    { 15, &Device::iPadMini },
-    { 16, &Device::iPad3 },
-    { 17, &Device::iPad4 },
-    { 18, &Device::iPadAir },
-    { 19, &Device::iPadMini2 },
-    { 20, &Device::iPadAir2 },
-    { 21, &Device::iPadMini3 },
-    { 22, &Device::iPadMini4 },
-    { 29, &Device::iPod5 },
-    { 30, &Device::iPod6 },
-};
-
-struct Multipliers {
-    double phone;
-    double hdVideo;
-    double wifi;
-    double music;
-    double standby;
-};
-
-Multipliers multipliers(const Device& device)
-{
-    if (device.iPhone4S || device.iPhone5 || device.iPhone5C || device.iPhone5S || device.iPod5
-        || device.iPod6)
-        return { 23.08, 23.08, 23.08, 92.31, 553.85 };
-    if (device.iPhone6Plus)
-        return { 29.64, 17.29, 14.82, 98.8, 597.74 };
-    if (device.iPhone6 || device.iPhone6S)
-        return { 27.85, 21.88, 21.88, 99.45, 477.35 };
-    if (device.iPhone6SPlus)
-        return { 31.42, 18.33, 15.71, 104.73, 633.6 };
-    if (device.iPad2 || device.iPad3 || device.iPad4 || device.iPadAir)
-        return { 4.08, 4.08, 4.08, 4.08, 40.08 };
-    if (device.iPadMini || device.iPadMini2)
-        return { 5.56, 5.56, 5.56, 5.56, 50.56 };
-    if (device.iPadAir2)
-        return { 4.9, 4.9, 4.9, 4.9, 49.0 };
-    if (device.iPadMini3 || device.iPadMini4)
-        return { 7.03, 7.03, 7.03, 7.03, 70.03 };
-    return { 27.85, 21.88, 21.88, 99.45, 477.35 };
-}
-
 // Toward zero like the platform's conversion, but held within 32 bits (a raw capacity or a drop
 // interval far beyond any real battery would otherwise overflow), and 0 for what is not a number.
 std::int32_t wholeNumber(double value)
@@ -149,13 +96,6 @@ bool isOnAC()
 {
     auto controller = uiController();
     return controller && controller->isOnAC();
-}
-
-// Upright when the application is not SpringBoard's.
-long springBoardOrientation()
-{
-    auto application = objc::cast<contracts::SpringBoardApplication>(UIApplication::sharedApplication());
-    return application ? application->_getSpringBoardOrientation() : 1;
 }
 
 // The two lines of the battery line, with the state's word coloured.
@@ -282,34 +222,32 @@ void LMAmpiroDisplayView::buildActivities()
 void LMAmpiroDisplayView::determineDevice()
 {
     static objc::ClassRef versionClass { "OBiOSVersion" };
-    int code = contracts::OBiOSVersion::deviceVersion.toClass(versionClass);
-    for (auto [value, flag] : deviceCodes)
-        m_device.*flag = code == value;
+    m_device = LMAmpiroDevice::fromCode(contracts::OBiOSVersion::deviceVersion.toClass(versionClass));
 }
 
 double LMAmpiroDisplayView::phoneTimeMultiplier() const
 {
-    return multipliers(m_device).phone;
+    return m_device.multipliers().phone;
 }
 
 double LMAmpiroDisplayView::hdVideoTimeMultiplier() const
 {
-    return multipliers(m_device).hdVideo;
+    return m_device.multipliers().hdVideo;
 }
 
 double LMAmpiroDisplayView::wifiTimeMultiplier() const
 {
-    return multipliers(m_device).wifi;
+    return m_device.multipliers().wifi;
 }
 
 double LMAmpiroDisplayView::musicTimeMultiplier() const
 {
-    return multipliers(m_device).music;
+    return m_device.multipliers().music;
 }
 
 double LMAmpiroDisplayView::standbyTimeMultiplier() const
 {
-    return multipliers(m_device).standby;
+    return m_device.multipliers().standby;
 }
 
 void LMAmpiroDisplayView::AmpiroUpdate(NSTimer*)
@@ -466,7 +404,7 @@ void LMAmpiroDisplayView::updateFrame()
     updateFrameForActiveOrientation();
     CGFloat width = this->width();
     CGFloat height = this->height();
-    CGFloat unit = springBoardOrientation() == 1 ? 50 : 25;
+    CGFloat unit = LMSpringBoard::orientation() == LMOrientation::portrait ? 50 : 25;
 
     m_batteryContainerView->setFrame(CGRectMake(0, 0, 2 * unit, 2 * unit));
     m_batteryContainerView->setCenter(CGPointMake(width * 0.5, height * 0.1));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LMAmpiro/LMAmpiroDevice.h"
 #include "contracts/IOKit.h"
 #include "overlays/LMDisplayOverlay.h"
 
@@ -23,28 +24,7 @@ class UIView;
 class LMAmpiroDisplayView : public LMDisplayOverlay {
     OBJC_CLASS(LMAmpiroDisplayView, LMDisplayOverlay)
 public:
-    // The device model; at most one is true.
-    struct Device {
-        bool iPhone4S { false };
-        bool iPhone5 { false };
-        bool iPhone5C { false };
-        bool iPhone5S { false };
-        bool iPhone6Plus { false };
-        bool iPhone6 { false };
-        bool iPhone6S { false };
-        bool iPhone6SPlus { false };
-        bool iPad2 { false };
-        bool iPadMini { false };
-        bool iPad3 { false };
-        bool iPad4 { false };
-        bool iPadAir { false };
-        bool iPadMini2 { false };
-        bool iPadAir2 { false };
-        bool iPadMini3 { false };
-        bool iPadMini4 { false };
-        bool iPod5 { false };
-        bool iPod6 { false };
-    };
+    using Device = LMAmpiroDevice;
 
     static std::shared_ptr<LMAmpiroDisplayView> sharedInstance();
     // Makes the overlay (what `new` does) and starts its timers; nothing when the base could not

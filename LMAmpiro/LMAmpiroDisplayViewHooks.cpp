@@ -1,4 +1,4 @@
-#include "hooks/LumoraLibrary.h"
+#include "LMAmpiro/LMAmpiroDisplayViewHooks.h"
 #include "overlays/RootWindowCapture.h"
 
 class LMAmpiroDisplayView;

@@ -1,4 +1,4 @@
-#include "hooks/LumoraLibrary.h"
+#include "LMKalendoMissiva/LMClearAllNotificationsDisplayViewHooks.h"
 #include "overlays/RootWindowCapture.h"
 
 class LMClearAllNotificationsDisplayView;

@@ -1,4 +1,4 @@
-#include "hooks/LumoraLibrary.h"
+#include "LMKalendoMissiva/LMSingleEventDisplayViewHooks.h"
 #include "overlays/RootWindowCapture.h"
 
 class LMSingleEventDisplayView;

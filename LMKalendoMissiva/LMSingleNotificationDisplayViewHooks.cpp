@@ -1,4 +1,4 @@
-#include "hooks/LumoraLibrary.h"
+#include "LMKalendoMissiva/LMSingleNotificationDisplayViewHooks.h"
 #include "overlays/RootWindowCapture.h"
 
 class LMSingleNotificationDisplayView;

@@ -3,9 +3,8 @@
 #include "LMKalendoMissiva/LMClearAllNotificationsDisplayView.h"
 #include "LMKalendoMissiva/LMSingleEventDisplayView.h"
 #include "LMKalendoMissiva/LMSingleNotificationDisplayView.h"
-#include "LMMelodra/LMMelodraView.h"
-#include "_LMContainerView/LMView.h"
-#include "launcher/LMAppLauncherView.h"
+#include "LMKalendoMissiva/LMTableLayoutHost.h"
+#include "base/LMEnums.h"
 #include "settings/LMSettings.h"
 #include "uikit/UILabel.h"
 #include "uikit/UITableView.h"
@@ -47,27 +46,29 @@ void LMTableViewController::changeFrame(CGRect rect)
 {
     CGFloat width = rect.size.width;
     CGFloat height = rect.size.height;
-    auto panel = objc::cast<LMView>(m_tableView->superview());
+    auto panel = m_tableView->superview();
+    auto* host = dynamic_cast<const LMTableLayoutHost*>(panel.get());
     CGRect label = CGRectZero;
-    if (auto timeDateLabel = objc_getIvarNamed<std::shared_ptr<UILabel>>(panel.get(), "_timeDateLabel"))
+    if (auto timeDateLabel
+        = objc_getIvarNamed<std::shared_ptr<UILabel>>(host ? panel.get() : nullptr, "_timeDateLabel"))
         label = timeDateLabel->frame();
     CGFloat top = std::trunc(label.origin.y + 1.5 * label.size.height);
     CGFloat tableHeight = std::trunc(height - top - 10);
 
-    auto melodraView = panel ? panel->melodraView() : nullptr;
-    bool melodraHidden = !melodraView || melodraView->isHidden();
-    auto aboveMelodra
-        = [&] { return std::trunc(tableHeight - (height - melodraView->frame().origin.y + 10)); };
+    // Where the music strip begins, while it shows.
+    std::optional<CGFloat> melodraTop;
+    if (auto frame = host ? host->shownMelodraFrame() : std::nullopt)
+        melodraTop = frame->origin.y;
+    auto aboveMelodra = [&](CGFloat stripTop) { return std::trunc(tableHeight - (height - stripTop + 10)); };
     if (m_settings->skipraEnabled()) {
-        if (!melodraHidden)
-            tableHeight = aboveMelodra();
-        else if (auto launcher = panel ? panel->appLauncherView() : nullptr)
-            tableHeight = std::trunc(tableHeight - (height - launcher->frame().origin.y + 5));
-    } else if (melodraHidden) {
-        if (m_settings->location() == 2)
-            tableHeight = std::trunc(tableHeight - 0.05 * std::max(width, height));
-    } else {
-        tableHeight = aboveMelodra();
+        if (melodraTop)
+            tableHeight = aboveMelodra(*melodraTop);
+        else if (auto launcher = host ? host->launcherFrame() : std::nullopt)
+            tableHeight = std::trunc(tableHeight - (height - launcher->origin.y + 5));
+    } else if (melodraTop) {
+        tableHeight = aboveMelodra(*melodraTop);
+    } else if (LMLocationFromStored(m_settings->location()) == LMLocation::todayPage) {
+        tableHeight = std::trunc(tableHeight - 0.05 * std::max(width, height));
     }
     // Only a screen far smaller than any device's could leave no room; the table then collapses
     // rather than taking a negative height.

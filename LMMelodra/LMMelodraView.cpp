@@ -1,7 +1,7 @@
 #include "LMMelodra/LMMelodraView.h"
 
-#include "_LMContainerView/LMView.h"
-#include "launcher/LMAppLauncherView.h"
+#include "LMMelodra/LMMelodraLayoutHost.h"
+#include "base/LMEnums.h"
 #include "settings/LMSettings.h"
 
 #include <algorithm>
@@ -31,15 +31,16 @@ void LMMelodraView::init()
 
 void LMMelodraView::changeFrame(CGRect rect)
 {
-    auto panel = objc::cast<LMView>(superview());
-    CGFloat panelHeight = panel ? panel->height() : 0;
-    CGFloat panelWidth = panel ? panel->width() : 0;
-    auto launcher = panel ? panel->appLauncherView() : nullptr;
+    auto panel = superview();
+    auto* host = dynamic_cast<const LMMelodraLayoutHost*>(panel.get());
+    CGFloat panelHeight = host ? panel->height() : 0;
+    CGFloat panelWidth = host ? panel->width() : 0;
+    auto launcher = host ? host->shownLauncherFrame() : std::nullopt;
 
     CGFloat y = panelHeight - stripHeight - 10.0;
-    if (launcher && !launcher->isHidden())
-        y = launcher->frame().origin.y - stripHeight - 10.0;
-    else if (m_settings->location() == 2)
+    if (launcher)
+        y = launcher->origin.y - stripHeight - 10.0;
+    else if (LMLocationFromStored(m_settings->location()) == LMLocation::todayPage)
         y = panelHeight - stripHeight - std::max(panelHeight, panelWidth) * static_cast<double>(0.05f);
     setFrame(CGRectMake(20.0, y, rect.size.width - 40.0, stripHeight));
     m_backgroundView->setFrame(bounds());

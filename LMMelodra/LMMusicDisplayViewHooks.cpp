@@ -1,4 +1,4 @@
-#include "hooks/LumoraLibrary.h"
+#include "LMMelodra/LMMusicDisplayViewHooks.h"
 #include "overlays/RootWindowCapture.h"
 
 class LMMusicDisplayView;

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "LMKalendoMissiva/LMTableLayoutHost.h"
+#include "LMMelodra/LMMelodraLayoutHost.h"
+#include "_LMContainerView/LMBatteryIcons.h"
+#include "base/LMEnums.h"
+#include "overlays/LMTimeDisplayDelegate.h"
 #include "uikit/UIView.h"
 
 #include <memory>
@@ -26,7 +31,17 @@ class OBMusicProvider;
 // The information panel: clock, alarm/timer line, battery, weather, the schedule and
 // notification table, the app launcher and the music strip, over an optional blurred copy of the
 // wallpaper. One per process; it keeps itself current with its timers.
-class LMView : public UIView {
+//
+// Its children never see the panel itself: the table and the music strip ask it for the frames
+// they follow through their own layout interfaces, and the alarm and timer overlay feeds it
+// through its delegate interface.
+//
+// The work is split by job: construction and instance variables (LMView.cpp), layout
+// (LMViewLayout.cpp), the text areas (LMViewTexts.cpp), and timers and taps (LMViewTimers.cpp).
+class LMView : public UIView,
+               public LMTableLayoutHost,
+               public LMMelodraLayoutHost,
+               public LMTimeDisplayDelegate {
     OBJC_CLASS(LMView, UIView)
 public:
     // The one panel, made on first use.
@@ -72,18 +87,21 @@ public:
 
     // Fed once a second by the alarm and timer overlay.
     bool isAnAlarmActive() const { return m_isAnAlarmActive; }
-    void setIsAnAlarmActive(bool active) { m_isAnAlarmActive = active; }
+    void setIsAnAlarmActive(bool active) override { m_isAnAlarmActive = active; }
     const std::string& nextAlarmFireTime() const { return m_nextAlarmFireTime; }
-    void setNextAlarmFireTime(std::string time) { m_nextAlarmFireTime = std::move(time); }
-    // 1 stopped, 2 paused, 3 running; -1 until first set.
-    int timerState() const { return m_timerState; }
-    void setTimerState(int state) { m_timerState = state; }
+    void setNextAlarmFireTime(std::string time) override { m_nextAlarmFireTime = std::move(time); }
+    LMTimerState timerState() const { return m_timerState; }
+    void setTimerState(LMTimerState state) override { m_timerState = state; }
     // The remaining time or "Timer Paused"; nothing while no timer runs.
     const std::optional<std::string>& timerTimeRemaining() const { return m_timerTimeRemaining; }
-    void setTimerTimeRemaining(std::optional<std::string> remaining)
+    void setTimerTimeRemaining(std::optional<std::string> remaining) override
     {
         m_timerTimeRemaining = std::move(remaining);
     }
+
+    std::optional<CGRect> shownMelodraFrame() const override;
+    std::optional<CGRect> launcherFrame() const override;
+    std::optional<CGRect> shownLauncherFrame() const override;
 
 private:
     void init();
@@ -115,9 +133,7 @@ private:
     std::shared_ptr<UIView> m_ampiroContainerView;
     std::shared_ptr<UILabel> m_batteryPercentLabel;
     std::shared_ptr<UIImageView> m_currentBatteryStateImageView;
-    // Charging, then draining 0, 10, ... 100; the same for low-power mode.
-    std::shared_ptr<UIImage> m_batteryImages[12];
-    std::shared_ptr<UIImage> m_lowPowerBatteryImages[12];
+    LMBatteryIcons m_batteryIcons;
     std::shared_ptr<contracts::OBMusicProvider> m_musicProvider;
 
     std::shared_ptr<LMTableViewController> m_tableViewController;
@@ -125,6 +141,6 @@ private:
     std::shared_ptr<LMMelodraView> m_melodraView;
     bool m_isAnAlarmActive { false };
     std::string m_nextAlarmFireTime;
-    int m_timerState { -1 };
+    LMTimerState m_timerState { LMTimerState::unknown };
     std::optional<std::string> m_timerTimeRemaining;
 };

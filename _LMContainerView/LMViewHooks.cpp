@@ -1,21 +1,17 @@
 #include "_LMContainerView/LMViewHooks.h"
 
 #include "_LMContainerView/LMView.h"
+#include "base/HookGroup.h"
+#include "base/LMEnums.h"
 #include "contracts/SBLockScreenFullscreenBulletinViewController.h"
 #include "contracts/SBLockScreenManager.h"
 #include "contracts/SBLockScreenView.h"
 #include "contracts/SBLockScreenViewController.h"
 #include "contracts/SBUIController.h"
-#include "hooks/HookGroup.h"
-#include "hooks/LumoraLibrary.h"
-#include "objc/ProcessLocal.h"
 #include "settings/LMSettings.h"
 
 namespace lumora {
 namespace {
-
-objc::ProcessLocal<std::shared_ptr<LMView>> s_sharedPanel;
-objc::ProcessLocal<bool> s_fullscreenBulletinVisible { false };
 
 // Nothing happens while no panel exists: these replacements never create it.
 bool closeOverlays(bool homeButtonPressed)
@@ -27,7 +23,7 @@ bool closeOverlays(bool homeButtonPressed)
 void fullscreenBulletinArrived()
 {
     closeOverlays(false);
-    *s_fullscreenBulletinVisible = true;
+    setFullscreenBulletinVisible(true);
 }
 
 objc::IMP<id, CGRect> previousInitWithFrame;
@@ -40,7 +36,8 @@ objc::IMP<void> previousNoteMenuButtonDown;
 void noteMenuButtonDown(id self, SEL cmd)
 {
     auto settings = LMSettings::sharedInstance();
-    if (settings->enabled() && settings->location() == 1 && closeOverlays(true))
+    if (settings->enabled() && LMLocationFromStored(settings->location()) == LMLocation::lockScreen
+        && closeOverlays(true))
         return;
     previousNoteMenuButtonDown(self, cmd);
 }
@@ -52,7 +49,8 @@ bool clickedMenuButton(id self, SEL cmd)
 {
     bool handled = previousClickedMenuButton(self, cmd);
     auto settings = LMSettings::sharedInstance();
-    if (handled && settings->enabled() && settings->location() != 1 && closeOverlays(true))
+    if (handled && settings->enabled() && LMLocationFromStored(settings->location()) != LMLocation::lockScreen
+        && closeOverlays(true))
         return false;
     return handled;
 }
@@ -81,26 +79,11 @@ void bulletinViewDidAppear(id self, SEL cmd, bool animated)
 objc::IMP<void> previousPerformDismissAction;
 void performDismissAction(id self, SEL cmd)
 {
-    *s_fullscreenBulletinVisible = false;
+    setFullscreenBulletinVisible(false);
     previousPerformDismissAction(self, cmd);
 }
 
 } // namespace
-
-std::shared_ptr<LMView> sharedPanel()
-{
-    return *s_sharedPanel;
-}
-
-void setSharedPanel(const std::shared_ptr<LMView>& panel)
-{
-    *s_sharedPanel = panel;
-}
-
-bool fullscreenBulletinVisible()
-{
-    return *s_fullscreenBulletinVisible;
-}
 
 void initialiseLMView()
 {

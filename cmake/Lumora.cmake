@@ -4,23 +4,35 @@
 set(LUMORA_WARNINGS -Wall -Wextra -Wpedantic -Werror -Wno-unused-parameter)
 
 # lumora_library(NAME DIRS dir... [DEPS target...] [PRIVATE_DEPS target...])
+#
+# Includes are written from the root or from platform/ ("settings/LMSettings.h", "objc/NSObject.h"),
+# yet a library must see only its own folders and those of the libraries it depends on. So its
+# include path is not the root but a folder of links made for it (build/include/NAME: one link
+# per folder of its own), handed on to whatever links it. An include of a folder the library may
+# not use, a layer above it or a piece it does not depend on, fails to compile.
 function(lumora_library name)
   cmake_parse_arguments(ARG "" "" "DIRS;DEPS;PRIVATE_DEPS" ${ARGN})
   set(sources)
+  set(view ${CMAKE_BINARY_DIR}/include/${name})
+  file(MAKE_DIRECTORY ${view})
   foreach(dir IN LISTS ARG_DIRS)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${found})
+    cmake_path(GET dir FILENAME folder)
+    if(NOT IS_SYMLINK ${view}/${folder})
+      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${dir} ${view}/${folder} SYMBOLIC)
+    endif()
   endforeach()
   if(NOT sources)
     # Headers only, so far.
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/platform)
+    target_include_directories(${name} INTERFACE ${view})
     target_link_libraries(${name} INTERFACE ${ARG_DEPS} ${ARG_PRIVATE_DEPS})
     return()
   endif()
   add_library(${name} STATIC ${sources})
   target_compile_options(${name} PRIVATE ${LUMORA_WARNINGS})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/platform)
+  target_include_directories(${name} PUBLIC ${view})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
 endfunction()
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hooks/HookGroup.h"
+#include "base/HookGroup.h"
 
 // The main file's replacements, by the SpringBoard classes they replace methods of.
 namespace lumora {

@@ -1,6 +1,6 @@
 #include "hooks/LumoraHooks.h"
 
-#include "hooks/LMSystemVersion.h"
+#include "base/LMSystemVersion.h"
 #include "hooks/LumoraLibrary.h"
 
 namespace lumora {

@@ -1,6 +1,7 @@
 #include "hooks/PanelHost.h"
 
 #include "_LMContainerView/LMView.h"
+#include "base/LMEnums.h"
 #include "contracts/SBAppStatusBarManager.h"
 #include "launcher/LMAppLauncherView.h"
 #include "objc/ClassRef.h"
@@ -9,7 +10,10 @@
 namespace lumora {
 namespace {
 
-enum Location { lockScreen = 1, todayPage = 2, searchFromEdge8 = 3, searchFromEdge1 = 4 };
+LMLocation location(const LMSettings& settings)
+{
+    return LMLocationFromStored(settings.location());
+}
 
 } // namespace
 
@@ -22,7 +26,7 @@ std::shared_ptr<LMSettings> PanelHost::reloadedSettings()
 
 bool PanelHost::isLockScreen(const LMSettings& settings)
 {
-    return settings.enabled() && settings.location() == lockScreen;
+    return settings.enabled() && location(settings) == LMLocation::lockScreen;
 }
 
 bool PanelHost::isLockScreen()
@@ -32,20 +36,20 @@ bool PanelHost::isLockScreen()
 
 bool PanelHost::isTodayPage(const LMSettings& settings)
 {
-    return settings.enabled() && settings.location() == todayPage;
+    return settings.enabled() && location(settings) == LMLocation::todayPage;
 }
 
 bool PanelHost::isSearchPage(const LMSettings& settings)
 {
     if (!settings.enabled())
         return false;
-    int location = settings.location();
-    return location == searchFromEdge8 || location == searchFromEdge1;
+    auto where = location(settings);
+    return where == LMLocation::searchFromEdge8 || where == LMLocation::searchFromEdge1;
 }
 
 int PanelHost::searchEdge(const LMSettings& settings)
 {
-    return settings.location() == searchFromEdge8 ? 8 : 1;
+    return location(settings) == LMLocation::searchFromEdge8 ? 8 : 1;
 }
 
 void PanelHost::update(LMView& panel)

@@ -1,5 +1,6 @@
 #include "launcher/LMAppLauncherView.h"
 
+#include "base/LMEnums.h"
 #include "contracts/OBAppItem.h"
 #include "contracts/OBAppItemsProvider.h"
 #include "contracts/OBSBUIController.h"
@@ -83,7 +84,7 @@ void LMAppLauncherView::changeFrame(CGRect rect)
     CGFloat height = rect.size.height;
     CGFloat stripHeight = std::max(height * static_cast<double>(0.071f), 40.0);
     CGFloat y = height - stripHeight - 10.0;
-    if (m_settings->location() == 2) {
+    if (LMLocationFromStored(m_settings->location()) == LMLocation::todayPage) {
         double factor
             = m_settings->shouldShowStatusBar() ? static_cast<double>(0.075f) : static_cast<double>(0.05f);
         y = height - stripHeight - std::max(height, width) * factor;
@@ -137,7 +138,7 @@ void LMAppLauncherView::appIconSingleTapRecognizer(UITapGestureRecognizer* recog
     if (!icon)
         return;
     static objc::ClassRef controllerClass { "OBSBUIController" };
-    const auto& activate = m_settings->location() == 1
+    const auto& activate = LMLocationFromStored(m_settings->location()) == LMLocation::lockScreen
         ? contracts::OBSBUIController::activateApplicationPromptToUnlockIfNecessary
         : contracts::OBSBUIController::activateApplication;
     activate.toClass(controllerClass, icon->app());

@@ -1,6 +1,7 @@
 #include "overlays/LMTimeDisplayView.h"
 
-#include "_LMContainerView/LMView.h"
+#include "base/LMResourceBundle.h"
+#include "base/LMSpringBoard.h"
 #include "contracts/Alarm.h"
 #include "contracts/AlarmManager.h"
 #include "contracts/OBAppItem.h"
@@ -12,10 +13,10 @@
 #include "foundation/NSBundle.h"
 #include "foundation/NSCalendar.h"
 #include "foundation/NSDateFormatter.h"
-#include "hooks/LMResourceBundle.h"
 #include "objc/ClassRef.h"
 #include "objc/Format.h"
 #include "overlays/LMHourText.h"
+#include "overlays/LMTimeDisplayDelegate.h"
 #include "settings/LMSettings.h"
 #include "uikit/NSAttributedString.h"
 #include "uikit/UIAlertView.h"
@@ -33,15 +34,6 @@ namespace {
 
 // 1 January 1970 to 1 January 2001.
 constexpr int epochDistanceInHours = 271752;
-constexpr int timerRunning = 3;
-constexpr int timerStopped = 1;
-
-std::shared_ptr<contracts::TimerManager> timerManager()
-{
-    static objc::ClassRef timerManagerClass { "TimerManager" };
-    return contracts::shared<contracts::TimerManager>(
-        timerManagerClass, contracts::TimerManager::sharedManager);
-}
 
 std::string twoDigits(long long value)
 {
@@ -206,14 +198,14 @@ void LMTimeDisplayView::updateTimer(NSTimer*)
     }
 
     // A host without the clock's timer has no timer to show: stopped, not paused.
-    auto manager = timerManager();
-    int state = manager ? manager->state() : timerStopped;
+    auto manager = LMSpringBoard::timerManager();
+    auto state = manager ? LMTimerStateFromStored(manager->state()) : LMTimerState::none;
     panel->setTimerState(state);
-    if (state == timerRunning) {
+    if (state == LMTimerState::running) {
         auto now = currentRelativeTimerDateWithHourOffset(0, 0, 0);
         panel->setTimerTimeRemaining(timeUntilFiredStringRepresentation(
             manager->fireTime() - (now ? now->timeIntervalSince1970() : 0)));
-    } else if (state == timerStopped)
+    } else if (state == LMTimerState::none)
         panel->setTimerTimeRemaining(std::nullopt);
     else
         panel->setTimerTimeRemaining("Timer Paused");
@@ -305,7 +297,7 @@ void LMTimeDisplayView::timerButtonSingleTapRecognizer(UITapGestureRecognizer*)
 {
     auto time = pickedTime();
     auto fireDate = currentRelativeTimerDateWithHourOffset(time.hour, time.minute, 0);
-    if (auto manager = timerManager(); manager && fireDate)
+    if (auto manager = LMSpringBoard::timerManager(); manager && fireDate)
         manager->scheduleAt(fireDate->timeIntervalSince1970(), manager->defaultSound());
     hide();
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-class LMView;
+class LMTimeDisplayDelegate;
 class NSBundle;
 class NSDate;
 class NSTimer;
@@ -48,8 +48,8 @@ public:
     void alarmButtonSingleTapRecognizer(UITapGestureRecognizer*);
     void timerButtonSingleTapRecognizer(UITapGestureRecognizer*);
 
-    std::shared_ptr<LMView> delegate() const { return m_delegate.lock(); }
-    void setDelegate(std::weak_ptr<LMView> delegate) { m_delegate = std::move(delegate); }
+    std::shared_ptr<LMTimeDisplayDelegate> delegate() const { return m_delegate.lock(); }
+    void setDelegate(std::weak_ptr<LMTimeDisplayDelegate> delegate) { m_delegate = std::move(delegate); }
     const std::shared_ptr<UIPickerView>& pickerView() const { return m_pickerView; }
     void setPickerView(std::shared_ptr<UIPickerView> pickerView) { m_pickerView = std::move(pickerView); }
 
@@ -73,5 +73,5 @@ private:
     std::shared_ptr<UIPickerView> m_pickerView;
     std::shared_ptr<UIImageView> m_timerButtonImageView;
     std::shared_ptr<UIImageView> m_alarmButtonImageView;
-    std::weak_ptr<LMView> m_delegate;
+    std::weak_ptr<LMTimeDisplayDelegate> m_delegate;
 };

@@ -1,5 +1,6 @@
 #include "overlays/LMWeatherDisplayView.h"
 
+#include "base/LMEnums.h"
 #include "contracts/OBWeatherProvider.h"
 #include "dispatch/SharedInstance.h"
 #include "objc/ClassRef.h"
@@ -94,7 +95,8 @@ void LMWeatherDisplayView::updateFrame()
 
 void LMWeatherDisplayView::refreshContent()
 {
-    updateUsingCelciusScale(settings()->temperatureScale() == 2);
+    updateUsingCelciusScale(
+        LMTemperatureScaleFromStored(settings()->temperatureScale()) == LMTemperatureScale::celsius);
 }
 
 std::shared_ptr<UIView> LMWeatherDisplayView::addRule(CGFloat y, CGFloat width)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/HookGroup.h"
 #include "contracts/FBRootWindow.h"
-#include "hooks/HookGroup.h"
 #include "objc/ProcessLocal.h"
 #include "uikit/UIWindow.h"
 

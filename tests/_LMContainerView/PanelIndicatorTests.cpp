@@ -164,17 +164,17 @@ TEST(PanelAlarmTimerLine, NamesTheAlarmAndTheTimerWithTheirIcons)
 {
     struct Case {
         bool alarm;
-        int timerState;
+        LMTimerState timerState;
         std::optional<std::string> remaining;
         const char* line;
     };
     const Case cases[] = {
-        { true, 3, "04:59", "[Alarm] 06:45 AM | [Timer] 04:59" },
-        { false, 3, "04:59", "[Timer] 04:59" },
-        { false, 2, "Timer Paused", "[Timer] Timer Paused" },
-        { true, 1, std::nullopt, "[Alarm] 06:45 AM" },
-        { false, 1, std::nullopt, "" },
-        { false, -1, std::nullopt, "" },
+        { true, LMTimerState::running, "04:59", "[Alarm] 06:45 AM | [Timer] 04:59" },
+        { false, LMTimerState::running, "04:59", "[Timer] 04:59" },
+        { false, LMTimerState::paused, "Timer Paused", "[Timer] Timer Paused" },
+        { true, LMTimerState::none, std::nullopt, "[Alarm] 06:45 AM" },
+        { false, LMTimerState::none, std::nullopt, "" },
+        { false, LMTimerState::unknown, std::nullopt, "" },
     };
     DeviceScene scene;
     auto& panel = scene.panel();

@@ -79,7 +79,7 @@ TEST(TimeDisplayView, ATimerFromTheDefaultsCountsDownOnThePanelAndIsPausedResume
 {
     DeviceScene scene;
     scene.advance(1);
-    EXPECT_EQ(scene.panel().timerState(), 1);
+    EXPECT_EQ(scene.panel().timerState(), LMTimerState::none);
     EXPECT_EQ(scene.panel().timerTimeRemaining(), std::nullopt);
 
     scene.tap("_timeContainerView");

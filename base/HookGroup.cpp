@@ -1,4 +1,4 @@
-#include "hooks/HookGroup.h"
+#include "base/HookGroup.h"
 
 #include "objc/CFLog.h"
 

@@ -1,4 +1,4 @@
-#include "hooks/LMSystemVersion.h"
+#include "base/LMSystemVersion.h"
 
 #include "foundation/NSString.h"
 #include "uikit/UIDevice.h"
