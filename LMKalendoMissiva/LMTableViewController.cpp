@@ -15,9 +15,7 @@
 
 std::shared_ptr<LMTableViewController> LMTableViewController::create()
 {
-    auto controller = std::make_shared<LMTableViewController>();
-    controller->init();
-    return controller;
+    return objc::make<LMTableViewController>();
 }
 
 void LMTableViewController::init()

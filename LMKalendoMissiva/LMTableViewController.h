@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objc/Make.h"
 #include "uikit/UITableViewDataSource.h"
 #include "uikit/UITableViewDelegate.h"
 #include "uikit/UIViewController.h"
@@ -15,6 +16,8 @@ class LMTableViewController : public UIViewController,
                               public UITableViewDelegate {
     OBJC_CLASS(LMTableViewController, UIViewController)
 public:
+    explicit LMTableViewController(objc::ConstructionKey) { }
+
     // Makes the controller and its table (what `new` does).
     static std::shared_ptr<LMTableViewController> create();
 
@@ -37,6 +40,7 @@ public:
         UITableView*, const std::shared_ptr<NSIndexPath>&) override;
 
 private:
+    friend struct objc::Construction;
     void init();
 
     std::shared_ptr<LMSettings> m_settings;

@@ -8,9 +8,7 @@
 
 std::shared_ptr<LMMelodraView> LMMelodraView::create()
 {
-    auto view = std::make_shared<LMMelodraView>();
-    view->init();
-    return view;
+    return objc::make<LMMelodraView>();
 }
 
 void LMMelodraView::init()

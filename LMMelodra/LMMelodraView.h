@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objc/Make.h"
 #include "uikit/UIView.h"
 
 #include <memory>
@@ -10,6 +11,8 @@ class LMSettings;
 class LMMelodraView : public UIView {
     OBJC_CLASS(LMMelodraView, UIView)
 public:
+    explicit LMMelodraView(objc::ConstructionKey) { }
+
     // The strip's height, whatever the panel's size.
     static constexpr CGFloat stripHeight = 40.0;
 
@@ -22,6 +25,7 @@ public:
     const std::shared_ptr<UIView>& backgroundView() const { return m_backgroundView; }
 
 private:
+    friend struct objc::Construction;
     void init();
 
     std::shared_ptr<LMSettings> m_settings;

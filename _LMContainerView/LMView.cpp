@@ -75,9 +75,7 @@ std::shared_ptr<LMView> LMView::sharedInstance()
 std::shared_ptr<LMView> LMView::create()
 {
     registerInstanceVariables(staticClass());
-    auto panel = std::make_shared<LMView>();
-    panel->init();
-    return panel;
+    return objc::make<LMView>();
 }
 
 void LMView::registerInstanceVariables(Class cls)

@@ -4,6 +4,7 @@
 #include "LMMelodra/LMMelodraLayoutHost.h"
 #include "_LMContainerView/LMBatteryIcons.h"
 #include "base/LMEnums.h"
+#include "objc/Make.h"
 #include "overlays/LMTimeDisplayDelegate.h"
 #include "uikit/UIView.h"
 
@@ -44,6 +45,8 @@ class LMView : public UIView,
                public LMTimeDisplayDelegate {
     OBJC_CLASS(LMView, UIView)
 public:
+    explicit LMView(objc::ConstructionKey) { }
+
     // The one panel, made on first use.
     static std::shared_ptr<LMView> sharedInstance();
     // Makes and builds a panel (what `new` does); publishes it as the shared panel.
@@ -104,6 +107,7 @@ public:
     std::optional<CGRect> shownLauncherFrame() const override;
 
 private:
+    friend struct objc::Construction;
     void init();
     void addBackground();
     void addChronel();

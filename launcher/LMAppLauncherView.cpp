@@ -66,9 +66,7 @@ std::optional<AppItems> chosenItems()
 
 std::shared_ptr<LMAppLauncherView> LMAppLauncherView::create()
 {
-    auto view = std::make_shared<LMAppLauncherView>();
-    view->init();
-    return view;
+    return objc::make<LMAppLauncherView>();
 }
 
 void LMAppLauncherView::init()

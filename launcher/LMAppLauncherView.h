@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objc/Make.h"
 #include "uikit/UIView.h"
 
 #include <memory>
@@ -11,6 +12,8 @@ class UITapGestureRecognizer;
 class LMAppLauncherView : public UIView {
     OBJC_CLASS(LMAppLauncherView, UIView)
 public:
+    explicit LMAppLauncherView(objc::ConstructionKey) { }
+
     // Makes the strip (what `new` does).
     static std::shared_ptr<LMAppLauncherView> create();
 
@@ -21,6 +24,7 @@ public:
     void appIconSingleTapRecognizer(UITapGestureRecognizer*);
 
 private:
+    friend struct objc::Construction;
     void init();
 
     std::shared_ptr<LMSettings> m_settings;
