@@ -1,11 +1,12 @@
 #include "LMAmpiro/LMAmpiroDisplayView.h"
 
+#include "LMAmpiro/LMAmpiroText.h"
+
 #include "base/LMResourceBundle.h"
 #include "base/LMSpringBoard.h"
 #include "contracts/OBImageFactory.h"
 #include "contracts/OBiOSVersion.h"
 #include "contracts/SBUIController.h"
-#include "contracts/SpringBoardApplication.h"
 #include "dispatch/NSTimer.h"
 #include "dispatch/SharedInstance.h"
 #include "foundation/NSBundle.h"
@@ -14,7 +15,6 @@
 #include "overlays/RootWindowCapture.h"
 #include "settings/LMSettings.h"
 #include "uikit/NSMutableAttributedString.h"
-#include "uikit/UIApplication.h"
 #include "uikit/UIFont.h"
 #include "uikit/UIImage.h"
 #include "uikit/UIImageView.h"
@@ -56,22 +56,6 @@ const ActivityDescription activityDescriptions[] = {
         &LMAmpiroDisplayView::standbyTimeMultiplier },
 };
 
-// Toward zero like the platform's conversion, but held within 32 bits (a raw capacity or a drop
-// interval far beyond any real battery would otherwise overflow), and 0 for what is not a number.
-std::int32_t wholeNumber(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    constexpr double lowest = std::numeric_limits<std::int32_t>::min();
-    constexpr double highest = std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(std::clamp(std::trunc(value), lowest, highest));
-}
-
-const char* unitWord(std::int32_t count, const char* one, const char* many)
-{
-    return count == 1 ? one : many;
-}
-
 // A capacity that is missing, not a number or not finite reads as unreadable.
 double rawCapacity(io_service_t powerSource, CFStringRef key)
 {
@@ -98,18 +82,11 @@ bool isOnAC()
     return controller && controller->isOnAC();
 }
 
-// The two lines of the battery line, with the state's word coloured.
-std::shared_ptr<NSAttributedString> batteryLine(const std::string& firstLine, std::string_view word,
-    std::shared_ptr<UIColor> color, const std::string& secondLine)
-{
-    auto text = NSMutableAttributedString::create(objc::format("%@%@", firstLine, secondLine));
-    auto start = firstLine.find(word);
-    text->addAttribute(NSForegroundColorAttributeName, std::move(color),
-        NSMakeRange(NSAttributedString::utf16Length(firstLine.substr(0, start)), word.size()));
-    return text;
-}
-
 } // namespace
+
+using LMAmpiroText::batteryLine;
+using LMAmpiroText::unitWord;
+using LMAmpiroText::wholeNumber;
 
 std::shared_ptr<LMAmpiroDisplayView> LMAmpiroDisplayView::sharedInstance()
 {
