@@ -2,6 +2,7 @@
 
 #include "objc/Format.h"
 #include "uikit/NSMutableAttributedString.h"
+#include "uikit/UIColor.h"
 
 #include <algorithm>
 #include <cmath>
