@@ -5,6 +5,7 @@
 #include "uikit/UIWindow.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -13,6 +14,28 @@ struct ProcessState {
     // In the order they were last made key and visible; the last is the key window.
     std::vector<std::weak_ptr<UIWindow>> windows;
 };
+
+struct DeviceURLs {
+    std::vector<std::string> claimedSchemes;
+    std::vector<std::string> opened;
+};
+
+DeviceURLs& deviceURLs()
+{
+    static DeviceURLs s_urls;
+    return s_urls;
+}
+
+std::string lowercaseScheme(std::string_view url)
+{
+    auto colon = url.find(':');
+    if (colon == std::string_view::npos || colon == 0)
+        return {};
+    std::string scheme(url.substr(0, colon));
+    std::transform(scheme.begin(), scheme.end(), scheme.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return scheme;
+}
 
 ProcessState& processState()
 {
@@ -85,4 +108,40 @@ void UIApplication::sendEvent(const std::shared_ptr<UITouch>& touch, UITouchPhas
         dispatcher.touchEnded();
         break;
     }
+}
+
+bool UIApplication::canOpenURL(std::string_view url) const
+{
+    auto scheme = lowercaseScheme(url);
+    if (scheme.empty())
+        return false;
+    if (scheme == "http" || scheme == "https")
+        return true;
+    auto& claimed = deviceURLs().claimedSchemes;
+    return std::find(claimed.begin(), claimed.end(), scheme) != claimed.end();
+}
+
+bool UIApplication::openURL(std::string_view url)
+{
+    if (!canOpenURL(url))
+        return false;
+    deviceURLs().opened.emplace_back(url);
+    return true;
+}
+
+void UIApplication::setClaimedURLSchemes(std::vector<std::string> schemes)
+{
+    for (auto& scheme : schemes)
+        scheme = lowercaseScheme(scheme + ":");
+    deviceURLs().claimedSchemes = std::move(schemes);
+}
+
+const std::vector<std::string>& UIApplication::claimedURLSchemes()
+{
+    return deviceURLs().claimedSchemes;
+}
+
+const std::vector<std::string>& UIApplication::openedURLs()
+{
+    return deviceURLs().opened;
 }

@@ -4,6 +4,8 @@
 #include "uikit/UIResponder.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class UITouch;
@@ -35,6 +37,16 @@ public:
     // The window last made key and visible that is not hidden.
     std::shared_ptr<UIWindow> keyWindow() const;
     void windowDidBecomeKeyAndVisible(const std::shared_ptr<UIWindow>&);
+
+    // Addresses are opened by the app that claims their scheme. The schemes belong to the
+    // device (its installed apps); http and https always open, in the browser. Every address
+    // opened is recorded, in order, for whoever watches the device.
+    bool canOpenURL(std::string_view url) const;
+    // Whether an app took the address; one that no app claims opens nothing and is not recorded.
+    bool openURL(std::string_view url);
+    static void setClaimedURLSchemes(std::vector<std::string>);
+    static const std::vector<std::string>& claimedURLSchemes();
+    static const std::vector<std::string>& openedURLs();
 
     // Every touch passes here on its way to the views (the touch dispatcher). A subclass may
     // watch touches, or hold back a touch that begins (its later phases then reach nothing).
