@@ -7,6 +7,8 @@
 #include "ProfileDate.h"
 #include "Verbs.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -95,7 +97,13 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
         command.name = text;
     } else if (placeholder == "VALUE") {
         command.value = word;
-    } else if (placeholder == "TITLE") {
+    } else if (placeholder == "TITLE" || placeholder == "URL") {
+        command.name = text;
+    } else if (placeholder == "SCHEME") {
+        if (text.empty() || !std::all_of(text.begin(), text.end(), [](unsigned char c) {
+                return std::isalnum(c) || c == '+' || c == '-' || c == '.';
+            }))
+            throw InputError("expected a URL scheme such as twitter, not " + quote(text));
         command.name = text;
     } else if (placeholder == "START" || placeholder == "END" || placeholder == "DUE"
         || placeholder == "DATE") {

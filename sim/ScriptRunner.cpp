@@ -36,6 +36,7 @@ ScriptRunner::ScriptRunner(Simulator& simulator, const OutputFolder& output, std
     : m_simulator(simulator)
     , m_output(output)
     , m_out(out)
+    , m_settings(simulator)
 { }
 
 void ScriptRunner::run(std::span<const Command> commands)
@@ -104,7 +105,11 @@ void ScriptRunner::run(const Command& command)
         { "double-tap", [&] { UITouchSimulator().doubleTap(point(command)); } },
         { "long-press", [&] { UITouchSimulator().longPress(point(command), command.duration.value_or(1)); } },
         { "swipe", [&] { UITouchSimulator().swipe(point(command), direction(choice)); } },
-        { "home", [&] { host.pressHomeButton(); } },
+        { "home",
+            [&] {
+                if (!m_settings.close())
+                    host.pressHomeButton();
+            } },
         { "display", [&] { choice == "on" ? host.turnDisplayOn() : host.turnDisplayOff(); } },
         { "lock", [&] { host.lock(); } },
         { "unlock", [&] { host.unlock(); } },
@@ -138,7 +143,7 @@ void ScriptRunner::run(const Command& command)
         { "music", [&] { host.setMusicPlaying(choice == "play"); } },
         { "timer start", [&] { host.startTimer(*command.duration); } },
         { "set", [&] { PreferenceFile::set(command.name, command.value); } },
-        { "respring", [&] { m_simulator.respring(); } },
+        { "respring", [&] { m_settings.respring(); } },
         { "snapshot",
             [&] {
                 auto picture = m_simulator.snapshot();
@@ -160,5 +165,9 @@ void ScriptRunner::run(const Command& command)
         { "expect", [&] { expect(command); } },
         { "print", [&] { print(command); } },
     };
-    actions.at(command.verb)();
+    if (auto action = actions.find(command.verb); action != actions.end())
+        action->second();
+    else
+        runSettingsVerb(command);
+    m_settings.afterCommand();
 }

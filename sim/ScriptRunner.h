@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "OutputFolder.h"
+#include "SettingsSession.h"
 
 #include <iosfwd>
 #include <span>
@@ -26,8 +27,10 @@ private:
     CGPoint point(const Command&) const;
     void expect(const Command&) const;
     void print(const Command&) const;
+    void runSettingsVerb(const Command&);
 
     Simulator& m_simulator;
     const OutputFolder& m_output;
     std::ostream& m_out;
+    SettingsSession m_settings;
 };

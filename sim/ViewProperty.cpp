@@ -9,6 +9,8 @@
 #include "orblib/DeviceNotifications.h"
 #include "springboard/Device.h"
 #include "uikit/UIAlertView.h"
+#include "uikit/UIFont.h"
+#include "uikit/UILabel.h"
 #include "uikit/UIView.h"
 #include "uikit/UIWindow.h"
 
@@ -68,6 +70,12 @@ ordered_json isActive(const UIView& view, const ordered_json&)
     return nullptr;
 }
 
+ordered_json fontSize(const UIView& view, const ordered_json&)
+{
+    auto* label = dynamic_cast<const UILabel*>(&view);
+    return label && label->font() ? ordered_json(label->font()->pointSize()) : ordered_json();
+}
+
 struct Entry {
     const char* name;
     ViewProperty::Kind kind;
@@ -88,6 +96,14 @@ const Entry entries[] = {
     { "backgroundColor", ViewProperty::Kind::Colour,
         [](const UIView&, const ordered_json& e) { return key(e, "backgroundColor"); } },
     { "isActive", ViewProperty::Kind::Flag, isActive },
+    { "on", ViewProperty::Kind::Flag, [](const UIView&, const ordered_json& e) { return key(e, "on"); } },
+    { "enabled", ViewProperty::Kind::Flag, [](const UIView&, const ordered_json& e) { return key(e, "enabled"); } },
+    { "interaction", ViewProperty::Kind::Flag,
+        [](const UIView&, const ordered_json& e) { return e["interaction"]; } },
+    { "onTintColor", ViewProperty::Kind::Colour,
+        [](const UIView&, const ordered_json& e) { return key(e, "onTintColor"); } },
+    { "value", ViewProperty::Kind::Number, [](const UIView&, const ordered_json& e) { return key(e, "value"); } },
+    { "fontSize", ViewProperty::Kind::Number, fontSize },
 };
 
 // What the host opened, newest last: the last launch asked for, and the last that opened.

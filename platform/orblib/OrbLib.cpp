@@ -3,6 +3,7 @@
 #include "contracts/OBContainerView.h"
 #include "contracts/OBDisplayView.h"
 #include "orblib/OBAppItem.h"
+#include "orblib/OBAppListTableViewController.h"
 #include "orblib/OBAppItemsProvider.h"
 #include "orblib/OBColorFactory.h"
 #include "orblib/OBImageFactory.h"
@@ -27,6 +28,7 @@ void registerClasses()
     OBiOSVersion::registerClass();
     OBAppItem::registerClass();
     OBAppItemsProvider::registerClass();
+    OBAppListTableViewController::registerClass();
     OBSBUIController::registerClass();
     UIImageOBAdditions::registerMethods();
     objc::Runtime::registerClass(OBContainerView::staticClass());

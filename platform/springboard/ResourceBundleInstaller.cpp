@@ -22,7 +22,8 @@ std::string quoted(const fs::path& path)
 
 } // namespace
 
-std::optional<std::string> ResourceBundleInstaller::install(const fs::path& bundleFolder)
+std::optional<std::string> ResourceBundleInstaller::install(
+    const fs::path& bundleFolder, std::string_view bundleDevicePath)
 {
     std::error_code error;
     if (!fs::is_directory(bundleFolder, error))
@@ -33,10 +34,10 @@ std::optional<std::string> ResourceBundleInstaller::install(const fs::path& bund
 
     if (foundation::DeviceFileSystem::root().empty())
         return "no device root to install the resource bundle " + quoted(bundleFolder) + " into";
-    auto folder = foundation::DeviceFileSystem::resolve(devicePath.substr(0, devicePath.rfind('/')));
+    auto folder = foundation::DeviceFileSystem::resolve(bundleDevicePath.substr(0, bundleDevicePath.rfind('/')));
     if (!folder)
-        return "the device path " + std::string(devicePath) + " leads outside the device root";
-    auto target = *folder / fs::path(devicePath).filename();
+        return "the device path " + std::string(bundleDevicePath) + " leads outside the device root";
+    auto target = *folder / fs::path(bundleDevicePath).filename();
     // Replacing the target first would delete the source.
     if (isInside(source, target))
         return "the resource bundle " + quoted(bundleFolder) + " lies inside the device's own bundle";

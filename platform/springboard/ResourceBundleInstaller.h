@@ -17,7 +17,9 @@ public:
     // Links devicePath on the device's disk to the folder, replacing any bundle there, and shares
     // the folder read-only with the device. Nothing when done; otherwise why not, naming the
     // folder. A missing folder or a device without a disk leaves the device untouched.
-    static std::optional<std::string> install(const std::filesystem::path& bundleFolder);
+    // Another bundle of the package (the preference bundle) goes to its own device path.
+    static std::optional<std::string> install(
+        const std::filesystem::path& bundleFolder, std::string_view bundleDevicePath = devicePath);
 };
 
 } // namespace springboard

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "prefs/LumoraAccentSwitchTableCell.h"
+
+class LMForecastThemedSwitchTableCell : public LumoraAccentSwitchTableCell<LumoraColor::Forecast> {
+    OBJC_CLASS(LMForecastThemedSwitchTableCell, PSSwitchTableCell)
+};

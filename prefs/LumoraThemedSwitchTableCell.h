@@ -1,0 +1,7 @@
+#pragma once
+
+#include "prefs/LumoraAccentSwitchTableCell.h"
+
+class LumoraThemedSwitchTableCell : public LumoraAccentSwitchTableCell<LumoraColor::Base> {
+    OBJC_CLASS(LumoraThemedSwitchTableCell, PSSwitchTableCell)
+};

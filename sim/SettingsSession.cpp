@@ -1,0 +1,71 @@
+#include "SettingsSession.h"
+
+#include "Simulator.h"
+
+#include "preferences/DeviceProcesses.h"
+#include "preferences/PSEditableTableCell.h"
+#include "preferences/SettingsApplication.h"
+#include "prefs/LumoraPrefsBundle.h"
+#include "springboard/ResourceBundleInstaller.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+SettingsSession::SettingsSession(Simulator& simulator)
+    : m_simulator(simulator)
+{ }
+
+SettingsSession::~SettingsSession() = default;
+
+void SettingsSession::open()
+{
+    if (!m_application) {
+        if (auto failure
+            = springboard::ResourceBundleInstaller::install(LUMORA_PREFS_BUNDLE_DIR, lumoraprefs::bundlePath))
+            throw std::runtime_error(*failure);
+        m_application = std::make_unique<preferences::SettingsApplication>(
+            std::vector<preferences::PreferenceBundle> { { std::string(lumoraprefs::title),
+                std::string(lumoraprefs::bundlePath), std::string(lumoraprefs::rootClassName),
+                { &lumoraprefs::registerClasses } } });
+    }
+    m_application->open();
+}
+
+bool SettingsSession::close()
+{
+    if (!m_application || !m_application->isOpen())
+        return false;
+    m_application->close();
+    return true;
+}
+
+bool SettingsSession::back()
+{
+    return m_application && m_application->isOpen() && m_application->goBack();
+}
+
+bool SettingsSession::type(UIView& view, const std::string& text)
+{
+    for (auto current = objc::retain(&view); current; current = current->superview()) {
+        if (auto cell = objc::cast<PSEditableTableCell>(current)) {
+            if (!cell->isUserInteractionEnabled())
+                return false;
+            cell->typeText(text);
+            return true;
+        }
+    }
+    return false;
+}
+
+void SettingsSession::respring()
+{
+    m_application.reset();
+    m_simulator.respring();
+}
+
+void SettingsSession::afterCommand()
+{
+    auto requests = preferences::DeviceProcesses::takeKillRequests();
+    if (std::find(requests.begin(), requests.end(), "SpringBoard") != requests.end())
+        respring();
+}
