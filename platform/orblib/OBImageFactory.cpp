@@ -126,14 +126,7 @@ std::shared_ptr<UIImage> OBImageFactory::image(
 {
     if (!image || !color)
         return nullptr;
-    const std::uint8_t tint[3]
-        = { toByte(color->red() * 255), toByte(color->green() * 255), toByte(color->blue() * 255) };
-    Bitmap bitmap = image->bitmap();
-    for (size_t i = 0; i < bitmap.rgba.size(); i += 4) {
-        std::copy(tint, tint + 3, &bitmap.rgba[i]);
-        bitmap.rgba[i + 3] = toByte(bitmap.rgba[i + 3] * color->alpha());
-    }
-    return UIImage::imageWithBitmap(std::move(bitmap), image->scale(), image->name());
+    return image->imageWithTintColor(*color);
 }
 
 std::shared_ptr<UIImage> OBImageFactory::image(const std::shared_ptr<UIImage>& image, CGSize size)

@@ -2,8 +2,10 @@
 
 #include "foundation/DeviceFileSystem.h"
 #include "uikit/PNGFile.h"
+#include "uikit/UIColor.h"
 #include "uikit/UIScreen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -92,4 +94,16 @@ std::string UIImage::resourceNameForPath(std::string_view devicePath)
     folder
         = bundle == std::string_view::npos ? std::string_view {} : folder.substr(bundle + bundleMark.size());
     return std::string(folder) + std::string(parts.stem);
+}
+
+std::shared_ptr<UIImage> UIImage::imageWithTintColor(const UIColor& color) const
+{
+    auto toByte = [](double value) { return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0))); };
+    const std::uint8_t tint[3] = { toByte(color.red() * 255), toByte(color.green() * 255), toByte(color.blue() * 255) };
+    Bitmap bitmap = m_bitmap;
+    for (size_t i = 0; i < bitmap.rgba.size(); i += 4) {
+        std::copy(tint, tint + 3, &bitmap.rgba[i]);
+        bitmap.rgba[i + 3] = toByte(bitmap.rgba[i + 3] * color.alpha());
+    }
+    return imageWithBitmap(std::move(bitmap), m_scale, m_name);
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+class UIColor;
+
 // A picture: its pixels (see Bitmap: straight, not premultiplied, alpha) and the scale that
 // turns them into points. Its name is the resource it came from, for dumps and for comparing
 // images by what they show rather than by identity.
@@ -33,6 +35,8 @@ public:
     CGFloat scale() const { return m_scale; }
     const Bitmap& bitmap() const { return m_bitmap; }
     const std::string& name() const { return m_name; }
+    // A copy in one colour, keeping the shape (alpha) of this one and its name.
+    std::shared_ptr<UIImage> imageWithTintColor(const UIColor&) const;
 
 private:
     Bitmap m_bitmap;

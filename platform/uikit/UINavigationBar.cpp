@@ -57,7 +57,8 @@ std::shared_ptr<UIButton> UINavigationBar::makeButton(const std::shared_ptr<UIBa
     auto button = UIButton::buttonWithType(UIButtonTypeSystem);
     CGFloat contentWidth = 0;
     if (item->image()) {
-        button->setImage(item->image(), UIControlStateNormal);
+        button->setImage(m_tintColor ? item->image()->imageWithTintColor(*m_tintColor) : item->image(),
+            UIControlStateNormal);
         contentWidth = item->image()->size().width;
     } else {
         auto font = item->style() == UIBarButtonItemStyleDone ? UIFont::boldSystemFontOfSize(fontSize)

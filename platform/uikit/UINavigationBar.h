@@ -15,7 +15,8 @@ class UINavigationItem;
 // middle, styled by titleTextAttributes (their font and colour; where one is not set, the
 // platform's bold 17-point black), and the item's buttons at the left and right edges, drawn in
 // the tint colour. Its background is the bar tint, or the platform's light grey without one.
-// not implemented: the back button, translucency, and tinting of bar button images
+// With a tint colour set, bar button images are drawn in it; without one, as they are.
+// not implemented: the back button, translucency
 class UINavigationBar : public UIView {
     OBJC_CLASS(UINavigationBar, UIView)
 public:
