@@ -46,9 +46,8 @@ void UINavigationController::placeContent(UIViewController& controller)
 }
 
 void UINavigationController::replaceTop(const std::shared_ptr<UIViewController>& leaving,
-    const std::shared_ptr<UIViewController>& coming, bool animated)
+    const std::shared_ptr<UIViewController>& coming, bool animated, const std::function<void()>& removeLeaving)
 {
-    updateBarItems();
     // A view is loaded before its controller hears that it will appear.
     if (isViewLoaded())
         coming->view();
@@ -57,6 +56,10 @@ void UINavigationController::replaceTop(const std::shared_ptr<UIViewController>&
             leaving->beginAppearanceTransition(false, animated);
         coming->beginAppearanceTransition(true, animated);
     }
+    // A controller popped still has its navigation controller while it hears it will disappear.
+    if (removeLeaving)
+        removeLeaving();
+    updateBarItems();
     if (isViewLoaded()) {
         if (leaving && leaving->isViewLoaded())
             leaving->view()->removeFromSuperview();
@@ -76,7 +79,7 @@ void UINavigationController::pushViewController(
         return;
     auto leaving = topViewController();
     addChildViewController(controller);
-    replaceTop(leaving, controller, animated);
+    replaceTop(leaving, controller, animated, {});
 }
 
 std::shared_ptr<UIViewController> UINavigationController::popViewControllerAnimated(bool animated)
@@ -86,8 +89,7 @@ std::shared_ptr<UIViewController> UINavigationController::popViewControllerAnima
         return nullptr;
     auto leaving = stack.back();
     auto coming = stack[stack.size() - 2];
-    leaving->removeFromParentViewController();
-    replaceTop(leaving, coming, animated);
+    replaceTop(leaving, coming, animated, [&] { leaving->removeFromParentViewController(); });
     return leaving;
 }
 

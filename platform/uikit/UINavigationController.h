@@ -3,6 +3,7 @@
 #include "uikit/CGGeometry.h"
 #include "uikit/UIViewController.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -42,7 +43,7 @@ public:
 private:
     // Puts the new top controller's view in place of the old one's, with the appearance calls when on screen.
     void replaceTop(const std::shared_ptr<UIViewController>& leaving,
-        const std::shared_ptr<UIViewController>& coming, bool animated);
+        const std::shared_ptr<UIViewController>& coming, bool animated, const std::function<void()>& removeLeaving);
     void updateBarItems();
     void placeContent(UIViewController&);
 

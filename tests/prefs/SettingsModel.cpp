@@ -1,0 +1,82 @@
+#include "prefs/SettingsModel.h"
+
+namespace {
+
+using Kind = SettingsModelEntry::Kind;
+
+constexpr SettingsModelEntry entries[] = {
+    { "enabled", Kind::Bool, "YES" },
+    { "location", Kind::Int, "1" },
+    { "shouldShowStatusBar", Kind::Bool, "YES" },
+    { "blurEnabled", Kind::Bool, "YES" },
+    { "idleTimerDuration", Kind::Double, "60.0" },
+    { "chronelOverlayEnabled", Kind::Bool, "YES" },
+    { "militaryTime", Kind::Bool, "NO" },
+    { "timeColor", Kind::Colour, "#ffffff" },
+    { "secondsEnabled", Kind::Bool, "NO" },
+    { "showAlarmTimer", Kind::Bool, "YES" },
+    { "chronelPauseResumeTimerEnabled", Kind::Bool, "YES" },
+    { "chronelCancelTimerEnabled", Kind::Bool, "YES" },
+    { "chronelTimerHourAndSeconds", Kind::Bool, "YES" },
+    { "alarmTimerColor", Kind::Colour, "#ffffff" },
+    { "chronelResetLockScreenDim", Kind::Bool, "YES" },
+    { "chronelHomeButtonCloseEnabled", Kind::Bool, "NO" },
+    { "forecastOverlayEnabled", Kind::Bool, "YES" },
+    { "temperatureScale", Kind::Int, "1" },
+    { "forecastMilitaryTime", Kind::Bool, "NO" },
+    { "weatherColor", Kind::Colour, "#ffffff" },
+    { "weatherUpdateRate", Kind::Double, "1800" },
+    { "forecastResetLockScreenDim", Kind::Bool, "YES" },
+    { "forecastHomeButtonCloseEnabled", Kind::Bool, "NO" },
+    { "forecastErrorMessageEnabled", Kind::Bool, "YES" },
+    { "ampiroEnabled", Kind::Bool, "YES" },
+    { "ampiroOverlayEnabled", Kind::Bool, "YES" },
+    { "ampiroThemeColor", Kind::Colour, "#ffffff" },
+    { "ampiroResetLockScreenDim", Kind::Bool, "YES" },
+    { "ampiroHomeButtonCloseEnabled", Kind::Bool, "NO" },
+    { "kalendoEnabled", Kind::Bool, "YES" },
+    { "kalendoOverlayEnabled", Kind::Bool, "YES" },
+    { "kalendoDaysFromNow", Kind::Int, "7" },
+    { "kalendoMaxEvents", Kind::Int, "99" },
+    { "kalendoMaxReminders", Kind::Int, "99" },
+    { "calendarBlacklist", Kind::Object, "" },
+    { "kalendoPrivacyModeEnabled", Kind::Bool, "NO" },
+    { "kalendoCalendarColorsEnabled", Kind::Bool, "YES" },
+    { "kalendoStrongerColorEnabled", Kind::Bool, "NO" },
+    { "autoColorEventSectionEnabled", Kind::Bool, "YES" },
+    { "kalendoCollapseEnabled", Kind::Bool, "YES" },
+    { "nothingScheduledLabelEnabled", Kind::Bool, "YES" },
+    { "somethingScheduledLabelEnabled", Kind::Bool, "YES" },
+    { "kalendoResetLockScreenDim", Kind::Bool, "YES" },
+    { "kalendoHomeButtonCloseEnabled", Kind::Bool, "NO" },
+    { "missivaEnabled", Kind::Bool, "YES" },
+    { "missivaOverlayEnabled", Kind::Bool, "YES" },
+    { "missivaLaunchEnabled", Kind::Bool, "YES" },
+    { "missivaPrivacyModeEnabled", Kind::Bool, "NO" },
+    { "missivaStrongerColorEnabled", Kind::Bool, "NO" },
+    { "autoColorNotificationSectionEnabled", Kind::Bool, "YES" },
+    { "missivaCollapseEnabled", Kind::Bool, "YES" },
+    { "dismissAllNotificationsButtonEnabled", Kind::Bool, "NO" },
+    { "noNotificationsLabelEnabled", Kind::Bool, "YES" },
+    { "hasNotificationsLabelEnabled", Kind::Bool, "YES" },
+    { "missivaResetLockScreenDim", Kind::Bool, "YES" },
+    { "missivaHomeButtonCloseEnabled", Kind::Bool, "NO" },
+    { "skipraEnabled", Kind::Bool, "YES" },
+    { "addAppBundleID", Kind::Object, "YES" },
+    { "appLauncherShape", Kind::Int, "2" },
+    { "useCustomApps", Kind::Bool, "NO" },
+    { "melodraEnabled", Kind::Bool, "YES" },
+    { "melodraOverlayEnabled", Kind::Bool, "YES" },
+    { "melodraQuickGesturesEnabled", Kind::Bool, "YES" },
+    { "autoColorMelodraSectionEnabled", Kind::Bool, "YES" },
+    { "autoColorMelodraOverlayEnabled", Kind::Bool, "YES" },
+    { "melodraResetLockScreenDim", Kind::Bool, "YES" },
+    { "melodraHomeButtonCloseEnabled", Kind::Bool, "NO" },
+};
+
+} // namespace
+
+std::span<const SettingsModelEntry> settingsModel()
+{
+    return entries;
+}
