@@ -3,7 +3,7 @@
 #include "Simulator.h"
 
 #include "preferences/DeviceProcesses.h"
-#include "preferences/PSEditableTableCell.h"
+#include "preferences/PSTableCell.h"
 #include "preferences/SettingsApplication.h"
 #include "prefs/LumoraPrefsBundle.h"
 #include "springboard/ResourceBundleInstaller.h"
@@ -47,12 +47,8 @@ bool SettingsSession::back()
 bool SettingsSession::type(UIView& view, const std::string& text)
 {
     for (auto current = objc::retain(&view); current; current = current->superview()) {
-        if (auto cell = objc::cast<PSEditableTableCell>(current)) {
-            if (!cell->isUserInteractionEnabled())
-                return false;
-            cell->typeText(text);
-            return true;
-        }
+        if (auto cell = objc::cast<PSTableCell>(current))
+            return cell->isUserInteractionEnabled() && cell->typeText(text);
     }
     return false;
 }

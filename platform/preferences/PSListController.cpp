@@ -239,8 +239,8 @@ std::shared_ptr<UITableViewCell> PSListController::cellForRowAtIndexPath(
                 self->setPreferenceValue(std::move(value), *row);
         });
     }
-    if (auto editable = objc::cast<PSEditableTableCell>(cell)) {
-        editable->setCommittedAction([weakSelf, weakSpecifier](const std::string& text) {
+    if (specifier->cellType() == PSEditTextCell) {
+        cell->setCommittedAction([weakSelf, weakSpecifier](const std::string& text) {
             auto self = weakSelf.lock();
             auto row = weakSpecifier.lock();
             if (self && row)

@@ -56,6 +56,7 @@ void PSTableCell::setValueText(const std::string& text)
 {
     if (!m_valueLabel) {
         m_valueLabel = UILabel::create();
+        m_valueLabel->setAccessibilityIdentifier("value");
         m_valueLabel->setFont(UIFont::systemFontOfSize(17));
         m_valueLabel->setTextColor(valueGrey());
         m_valueLabel->setTextAlignment(NSTextAlignmentRight);
@@ -80,4 +81,14 @@ void PSTableCell::layoutSubviews()
     m_valueLabel->setFrame(CGRectMake(width - textMargin - valueWidth, 0, valueWidth, height()));
     if (auto& label = textLabel(); label->frame().size.width > width - 2 * textMargin - valueWidth)
         label->setFrame(CGRectMake(textMargin, 0, std::max(0.0, width - 3 * textMargin - valueWidth), height()));
+}
+
+bool PSTableCell::typeText(const std::string& text)
+{
+    if (!m_specifier || m_specifier->cellType() != PSEditTextCell)
+        return false;
+    setValueText(text);
+    if (m_committed)
+        m_committed(text);
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "objc/Message.h"
 #include "uikit/UITableViewCell.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,13 @@ public:
     std::string valueText() const;
     const std::shared_ptr<UILabel>& valueLabel() const { return m_valueLabel; }
 
+    // A text row (of any cell class): the user replaces the text and ends editing; the page
+    // stores it. False for a row of another kind.
+    // not implemented: the keyboard and a caret (typeText stands for a finished entry)
+    bool typeText(const std::string&);
+    using Committed = std::function<void(const std::string&)>;
+    void setCommittedAction(Committed action) { m_committed = std::move(action); }
+
     void layoutSubviews() override;
 
 private:
@@ -54,4 +62,5 @@ private:
 
     std::shared_ptr<PSSpecifier> m_specifier;
     std::shared_ptr<UILabel> m_valueLabel;
+    Committed m_committed;
 };

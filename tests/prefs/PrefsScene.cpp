@@ -36,7 +36,7 @@ void PrefsScene::layout() const
     m_settings->window()->layoutIfNeeded();
 }
 
-std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, const std::string& identifier)
+std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, std::string_view identifier)
 {
     if (root->accessibilityIdentifier() == identifier)
         return root;

@@ -42,4 +42,4 @@ private:
 };
 
 // The first view in the tree (the root included) with this accessibility identifier.
-std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, const std::string& identifier);
+std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, std::string_view identifier);

@@ -109,6 +109,10 @@ TEST(Script, RejectsALineNamingItAndWhatWasExpected)
         { "expect LMView.frame contains 1", "contains compares texts; frame is not one" },
         { "expect _label.text == 64%", "text takes a text in double quotes or none" },
         { "tap \"LMView", "a text in double quotes is not closed" },
+        { "settings sideways", "expected open|close|back, not 'sideways'" },
+        { "url-scheme \"my app\" on", "expected a URL scheme such as twitter, not 'my app'" },
+        { "type secondsEnabled", "missing VALUE (expected type TARGET VALUE)" },
+        { "expect-url", "missing URL" },
     };
     for (auto& [line, message] : cases) {
         try {

@@ -147,7 +147,8 @@ TEST(PSListController, ControlsStoreTheirValuesInTheirPreferenceFileAsABinaryPro
     auto slider = objc::cast<UISlider>(objc::cast<PSSliderTableCell>(scene.cell(2))->control());
     slider->setValue(7.5);
     slider->sendActionsForControlEvents(UIControlEventValueChanged);
-    objc::cast<PSEditableTableCell>(scene.cell(3))->typeText("Ada");
+    EXPECT_TRUE(scene.cell(3)->typeText("Ada"));
+    EXPECT_FALSE(scene.cell(1)->typeText("Ada")) << "a switch row takes no typing";
 
     auto bytes = foundation::DeviceFileSystem::readFile(preferenceFile);
     ASSERT_TRUE(bytes);

@@ -1,8 +1,0 @@
-#include "preferences/PSEditableTableCell.h"
-
-void PSEditableTableCell::typeText(const std::string& text)
-{
-    setValueText(text);
-    if (m_committed)
-        m_committed(text);
-}
