@@ -8,6 +8,7 @@
 #include "prefs/LumoraPrefsBundle.h"
 #include "springboard/ResourceBundleInstaller.h"
 #include "uikit/UIWindow.h"
+#include "uikit/ViewFinder.h"
 
 #include <gtest/gtest.h>
 
@@ -34,17 +35,6 @@ std::shared_ptr<PSListController> PrefsScene::page() const
 void PrefsScene::layout() const
 {
     m_settings->window()->layoutIfNeeded();
-}
-
-std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, std::string_view identifier)
-{
-    if (root->accessibilityIdentifier() == identifier)
-        return root;
-    for (auto& subview : root->subviews()) {
-        if (auto found = findView(subview, identifier))
-            return found;
-    }
-    return nullptr;
 }
 
 std::shared_ptr<PSTableCell> PrefsScene::cell(const std::string& identifier) const

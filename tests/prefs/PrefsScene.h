@@ -40,6 +40,3 @@ private:
     HostFixture m_fixture;
     std::unique_ptr<preferences::SettingsApplication> m_settings;
 };
-
-// The first view in the tree (the root included) with this accessibility identifier.
-std::shared_ptr<UIView> findView(const std::shared_ptr<UIView>& root, std::string_view identifier);

@@ -1,11 +1,11 @@
 #include "prefs/PrefsScene.h"
-#include "prefs/SettingsModel.h"
 
 #include "foundation/NSString.h"
 #include "foundation/ScalarValue.h"
 #include "preferences/PSListController.h"
 #include "preferences/PSSpecifier.h"
 #include "prefs/LumoraPrefsBundle.h"
+#include "settings/LMSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -58,30 +58,31 @@ std::map<std::string, Row> rowsByKey(std::set<std::string>& pagesSeen, std::vect
     return rows;
 }
 
-bool sameAsFallback(const SettingsModelEntry& entry, const std::shared_ptr<NSObject>& shown)
+bool sameAsFallback(const LMSetting& entry, const std::shared_ptr<NSObject>& shown)
 {
-    auto fallback = std::make_shared<NSString>(std::string(entry.fallback));
+    auto& fallbackText = entry.fallbackText();
+    auto fallback = std::make_shared<NSString>(fallbackText);
     auto* value = foundation::ScalarValue::of(shown);
     auto* expected = foundation::ScalarValue::of(fallback);
     auto text = objc::cast<NSString>(shown);
-    switch (entry.kind) {
-    case SettingsModelEntry::Kind::Bool:
+    switch (entry.type()) {
+    case LMSetting::Type::Bool:
         return value && value->boolValue() == expected->boolValue();
-    case SettingsModelEntry::Kind::Int:
+    case LMSetting::Type::Int:
         return value && value->intValue() == expected->intValue();
-    case SettingsModelEntry::Kind::Double:
+    case LMSetting::Type::Double:
         return value && std::abs(value->doubleValue() - expected->doubleValue()) < 1e-9;
-    case SettingsModelEntry::Kind::Colour: {
+    case LMSetting::Type::Colour: {
         auto lower = [](std::string s) {
             std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
             return s;
         };
-        return text && lower(text->UTF8String()) == lower(std::string(entry.fallback));
+        return text && lower(text->UTF8String()) == lower(fallbackText);
     }
-    case SettingsModelEntry::Kind::Object:
+    case LMSetting::Type::Object:
         // The stored object is handed over as it is: the same text, or a switch meaning the same.
-        return (text && text->UTF8String() == entry.fallback)
-            || (!text && value && !entry.fallback.empty() && value->boolValue() == expected->boolValue());
+        return (text && text->UTF8String() == fallbackText)
+            || (!text && value && !fallbackText.empty() && value->boolValue() == expected->boolValue());
     }
     return false;
 }
@@ -96,14 +97,14 @@ TEST(SpecifierFiles, EveryKeyOfTheSettingsModelIsOnSomePageWithItsFallbackAsDefa
     auto rows = rowsByKey(pages, problems);
     EXPECT_EQ(problems, std::vector<std::string> {});
     EXPECT_EQ(pages.size(), 11u);
-    for (auto& entry : settingsModel()) {
-        auto row = rows.find(std::string(entry.key));
+    for (auto& entry : LMSettings::keys()) {
+        auto row = rows.find(std::string(entry.key()));
         if (row == rows.end()) {
-            ADD_FAILURE() << entry.key << " is on no page";
+            ADD_FAILURE() << entry.key() << " is on no page";
             continue;
         }
         auto shown = row->second.specifier->propertyForKey("default");
-        EXPECT_TRUE(sameAsFallback(entry, shown)) << entry.key << " on " << row->second.page;
+        EXPECT_TRUE(sameAsFallback(entry, shown)) << entry.key() << " on " << row->second.page;
         rows.erase(row);
     }
     for (auto& [key, row] : rows)
