@@ -27,5 +27,6 @@ void LMSkipraAppListTableViewCell::layoutSubviews()
     if (!m_tableViewController)
         return;
     m_tableViewController->useBundleIdentifier(std::string(appListBundleIdentifier), false);
-    m_tableViewController->changeFrame(CGRectMake(0, 0, bounds().size.width, screenHeight * listShareOfScreen));
+    m_tableViewController->changeFrame(
+        CGRectMake(0, 0, bounds().size.width, screenHeight * listShareOfScreen));
 }

@@ -14,7 +14,8 @@ public:
     static constexpr std::string_view appListBundleIdentifier = "com.orbelin.lumora";
     static constexpr CGFloat listShareOfScreen = 0.82;
 
-    void initWithStyle(UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
+    void initWithStyle(
+        UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
     void layoutSubviews() override;
 
     const std::shared_ptr<contracts::OBAppListTableViewController>& tableViewController() const

@@ -21,7 +21,8 @@ void LumoraColorTable::fill()
 {
     static objc::ClassRef factoryClass { "OBColorFactory" };
     for (size_t i = 0; i < texts.size(); ++i)
-        table()[i] = contracts::OBColorFactory::colorFromHexString.toClass(factoryClass, std::string(texts[i]));
+        table()[i]
+            = contracts::OBColorFactory::colorFromHexString.toClass(factoryClass, std::string(texts[i]));
 }
 
 std::shared_ptr<UIColor> LumoraColorTable::color(LumoraColor entry)

@@ -2,7 +2,8 @@
 
 #include "prefs/LumoraSpecifierFilePage.h"
 
-class LumoraConfigurationAmpiroListController : public LumoraSpecifierFilePage<LumoraConfigurationAmpiroListController> {
+class LumoraConfigurationAmpiroListController
+    : public LumoraSpecifierFilePage<LumoraConfigurationAmpiroListController> {
     OBJC_CLASS(LumoraConfigurationAmpiroListController, PSListController)
 public:
     static constexpr const char* specifierFile = "Configuration/LumoraConfigurationAmpiro";

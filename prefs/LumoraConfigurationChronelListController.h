@@ -2,7 +2,8 @@
 
 #include "prefs/LumoraSpecifierFilePage.h"
 
-class LumoraConfigurationChronelListController : public LumoraSpecifierFilePage<LumoraConfigurationChronelListController> {
+class LumoraConfigurationChronelListController
+    : public LumoraSpecifierFilePage<LumoraConfigurationChronelListController> {
     OBJC_CLASS(LumoraConfigurationChronelListController, PSListController)
 public:
     static constexpr const char* specifierFile = "Configuration/LumoraConfigurationChronel";

@@ -2,7 +2,8 @@
 
 #include "prefs/LumoraSpecifierFilePage.h"
 
-class LumoraConfigurationKalendoListController : public LumoraSpecifierFilePage<LumoraConfigurationKalendoListController> {
+class LumoraConfigurationKalendoListController
+    : public LumoraSpecifierFilePage<LumoraConfigurationKalendoListController> {
     OBJC_CLASS(LumoraConfigurationKalendoListController, PSListController)
 public:
     static constexpr const char* specifierFile = "Configuration/LumoraConfigurationKalendo";

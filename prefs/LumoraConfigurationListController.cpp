@@ -12,8 +12,8 @@ constexpr long respringTag = 1;
 void LumoraConfigurationListController::respring()
 {
     auto self = std::static_pointer_cast<LumoraConfigurationListController>(shared_from_this());
-    auto alert = UIAlertView::create(
-        "Respring", "Are you sure?", std::static_pointer_cast<UIAlertViewDelegate>(self), "Cancel", { "Yes" });
+    auto alert = UIAlertView::create("Respring", "Are you sure?",
+        std::static_pointer_cast<UIAlertViewDelegate>(self), "Cancel", { "Yes" });
     alert->setTag(respringTag);
     alert->show();
 }
@@ -27,6 +27,6 @@ void LumoraConfigurationListController::clickedButtonAtIndex(UIAlertView* alert,
 void LumoraConfigurationListController::registerClass()
 {
     registerPageClass<LumoraConfigurationListController>();
-    staticClass()->addMethod(
-        objc::Message<void()>("respring"), objc::implementation<&LumoraConfigurationListController::respring>);
+    staticClass()->addMethod(objc::Message<void()>("respring"),
+        objc::implementation<&LumoraConfigurationListController::respring>);
 }

@@ -2,7 +2,8 @@
 
 #include "prefs/LumoraSpecifierFilePage.h"
 
-class LumoraConfigurationMissivaListController : public LumoraSpecifierFilePage<LumoraConfigurationMissivaListController> {
+class LumoraConfigurationMissivaListController
+    : public LumoraSpecifierFilePage<LumoraConfigurationMissivaListController> {
     OBJC_CLASS(LumoraConfigurationMissivaListController, PSListController)
 public:
     static constexpr const char* specifierFile = "Configuration/LumoraConfigurationMissiva";

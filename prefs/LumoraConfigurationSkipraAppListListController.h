@@ -2,7 +2,8 @@
 
 #include "prefs/LumoraSpecifierFilePage.h"
 
-class LumoraConfigurationSkipraAppListListController : public LumoraSpecifierFilePage<LumoraConfigurationSkipraAppListListController> {
+class LumoraConfigurationSkipraAppListListController
+    : public LumoraSpecifierFilePage<LumoraConfigurationSkipraAppListListController> {
     OBJC_CLASS(LumoraConfigurationSkipraAppListListController, PSListController)
 public:
     static constexpr const char* specifierFile = "Configuration/LumoraConfigurationSkipraAppList";

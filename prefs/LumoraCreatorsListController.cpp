@@ -74,8 +74,12 @@ void LumoraCreatorsListController::registerClass()
 {
     registerPageClass<LumoraCreatorsListController>();
     auto cls = staticClass();
-    cls->addMethod(objc::Message<void()>("website"), objc::implementation<&LumoraCreatorsListController::website>);
-    cls->addMethod(objc::Message<void()>("twitter"), objc::implementation<&LumoraCreatorsListController::twitter>);
-    cls->addMethod(objc::Message<void()>("website2"), objc::implementation<&LumoraCreatorsListController::website2>);
-    cls->addMethod(objc::Message<void()>("twitter2"), objc::implementation<&LumoraCreatorsListController::twitter2>);
+    cls->addMethod(
+        objc::Message<void()>("website"), objc::implementation<&LumoraCreatorsListController::website>);
+    cls->addMethod(
+        objc::Message<void()>("twitter"), objc::implementation<&LumoraCreatorsListController::twitter>);
+    cls->addMethod(
+        objc::Message<void()>("website2"), objc::implementation<&LumoraCreatorsListController::website2>);
+    cls->addMethod(
+        objc::Message<void()>("twitter2"), objc::implementation<&LumoraCreatorsListController::twitter2>);
 }

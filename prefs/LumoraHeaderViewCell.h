@@ -11,7 +11,8 @@ public:
     // A row of no height would otherwise ask for a title of no size.
     static constexpr CGFloat minimumFontSize = 12;
 
-    void initWithStyle(UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
+    void initWithStyle(
+        UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
     void layoutSubviews() override;
 
     const std::shared_ptr<UILabel>& headerLabel() const { return m_headerLabel; }

@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-inline constexpr std::string_view LumoraResourceBundlePath = "/Library/Application Support/Lumora/LumoraBundle.bundle";
+inline constexpr std::string_view LumoraResourceBundlePath
+    = "/Library/Application Support/Lumora/LumoraBundle.bundle";
 
 // The preference bundle as the Settings app loads it: where its specifier files are, the page
 // its row opens, and the initialiser that makes its classes known by name.

@@ -108,7 +108,8 @@ void LumoraPrefsListController::registerClass()
 {
     registerPageClass<LumoraPrefsListController>();
     auto cls = staticClass();
-    cls->addMethod(objc::Message<void()>("support"), objc::implementation<&LumoraPrefsListController::support>);
+    cls->addMethod(
+        objc::Message<void()>("support"), objc::implementation<&LumoraPrefsListController::support>);
     cls->addMethod(objc::Message<void()>("shareButtonPressed"),
         objc::implementation<&LumoraPrefsListController::shareButtonPressed>);
 }

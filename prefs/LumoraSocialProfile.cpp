@@ -4,8 +4,8 @@
 
 const LumoraCredit& LumoraSocialProfile::maker()
 {
-    static const LumoraCredit credit { "Orbelin Labs (fictional)", "orbelin.example", "https://orbelin.example",
-        "orbelin_fictional" };
+    static const LumoraCredit credit { "Orbelin Labs (fictional)", "orbelin.example",
+        "https://orbelin.example", "orbelin_fictional" };
     return credit;
 }
 
@@ -19,7 +19,8 @@ const LumoraCredit& LumoraSocialProfile::secondDeveloper()
 void LumoraSocialProfile::open(const LumoraCredit& credit)
 {
     auto application = UIApplication::sharedApplication();
-    for (auto& address : { "twitter://user?screen_name=" + credit.handle, "chirpy://user_profile/" + credit.handle }) {
+    for (auto& address :
+        { "twitter://user?screen_name=" + credit.handle, "chirpy://user_profile/" + credit.handle }) {
         if (application->canOpenURL(address)) {
             application->openURL(address);
             return;

@@ -23,10 +23,10 @@ void SettingsSession::open()
         if (auto failure
             = springboard::ResourceBundleInstaller::install(LUMORA_PREFS_BUNDLE_DIR, lumoraprefs::bundlePath))
             throw std::runtime_error(*failure);
-        m_application = std::make_unique<preferences::SettingsApplication>(
-            std::vector<preferences::PreferenceBundle> { { std::string(lumoraprefs::title),
-                std::string(lumoraprefs::bundlePath), std::string(lumoraprefs::rootClassName),
-                { &lumoraprefs::registerClasses } } });
+        m_application
+            = std::make_unique<preferences::SettingsApplication>(std::vector<preferences::PreferenceBundle> {
+                { std::string(lumoraprefs::title), std::string(lumoraprefs::bundlePath),
+                    std::string(lumoraprefs::rootClassName), { &lumoraprefs::registerClasses } } });
     }
     m_application->open();
 }

@@ -49,7 +49,8 @@ void ScriptRunner::runSettingsVerb(const Command& command)
         scrollTo(*view(command, *command.target));
     } else if (verb == "type") {
         if (!SettingsSession::type(*view(command, *command.target), command.value.text))
-            fail(command, command.target->text() + " is not a text row of the Settings app that takes typing");
+            fail(
+                command, command.target->text() + " is not a text row of the Settings app that takes typing");
     } else if (verb == "social-account") {
         SLComposeViewController::setAccountAvailable(SLServiceTypeTwitter, choice == "on");
     } else if (verb == "url-scheme") {

@@ -97,12 +97,14 @@ const Entry entries[] = {
         [](const UIView&, const ordered_json& e) { return key(e, "backgroundColor"); } },
     { "isActive", ViewProperty::Kind::Flag, isActive },
     { "on", ViewProperty::Kind::Flag, [](const UIView&, const ordered_json& e) { return key(e, "on"); } },
-    { "enabled", ViewProperty::Kind::Flag, [](const UIView&, const ordered_json& e) { return key(e, "enabled"); } },
+    { "enabled", ViewProperty::Kind::Flag,
+        [](const UIView&, const ordered_json& e) { return key(e, "enabled"); } },
     { "interaction", ViewProperty::Kind::Flag,
         [](const UIView&, const ordered_json& e) { return e["interaction"]; } },
     { "onTintColor", ViewProperty::Kind::Colour,
         [](const UIView&, const ordered_json& e) { return key(e, "onTintColor"); } },
-    { "value", ViewProperty::Kind::Number, [](const UIView&, const ordered_json& e) { return key(e, "value"); } },
+    { "value", ViewProperty::Kind::Number,
+        [](const UIView&, const ordered_json& e) { return key(e, "value"); } },
     { "fontSize", ViewProperty::Kind::Number, fontSize },
 };
 

@@ -30,8 +30,8 @@ std::shared_ptr<NSObject> sharedInstanceImplementation(Class, SEL)
 std::vector<InstalledApp> appsByName()
 {
     auto apps = DeviceApps::apps();
-    std::stable_sort(apps.begin(), apps.end(),
-        [](auto& a, auto& b) { return a.displayName < b.displayName; });
+    std::stable_sort(
+        apps.begin(), apps.end(), [](auto& a, auto& b) { return a.displayName < b.displayName; });
     return apps;
 }
 
@@ -47,7 +47,8 @@ std::vector<std::string> readEntries(const std::string& path)
         auto end = std::min(text.find('\n', start), text.size());
         auto entry = text.substr(start, end - start);
         auto identifier = entry.substr(0, entry.find(':'));
-        if (!identifier.empty() && std::find(identifiers.begin(), identifiers.end(), identifier) == identifiers.end())
+        if (!identifier.empty()
+            && std::find(identifiers.begin(), identifiers.end(), identifier) == identifiers.end())
             identifiers.push_back(identifier);
         start = end + 1;
     }
@@ -76,13 +77,15 @@ std::shared_ptr<UITableView> OBAppListTableViewController::tableView()
     if (!m_tableView) {
         m_tableView = UITableView::create(CGRectZero, UITableViewStylePlain);
         m_tableView->setRowHeight(44);
-        m_tableView->setDataSource(std::static_pointer_cast<OBAppListTableViewController>(shared_from_this()));
+        m_tableView->setDataSource(
+            std::static_pointer_cast<OBAppListTableViewController>(shared_from_this()));
         m_tableView->setAccessibilityIdentifier("appList");
     }
     return m_tableView;
 }
 
-void OBAppListTableViewController::useBundleIdentifier(const std::string& bundleIdentifier, bool defaultAppsToEnabled)
+void OBAppListTableViewController::useBundleIdentifier(
+    const std::string& bundleIdentifier, bool defaultAppsToEnabled)
 {
     if (bundleIdentifier == m_bundleIdentifier || bundleIdentifier.empty()
         || bundleIdentifier.find('/') != std::string::npos)

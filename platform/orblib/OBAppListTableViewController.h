@@ -34,7 +34,8 @@ public:
     const std::vector<std::string>& enabledApps() const { return m_enabled; }
 
     NSInteger numberOfRowsInSection(UITableView*, NSInteger section) override;
-    std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(UITableView*, const std::shared_ptr<NSIndexPath>&) override;
+    std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(
+        UITableView*, const std::shared_ptr<NSIndexPath>&) override;
 
     static void registerClass();
 

@@ -5,7 +5,8 @@
 void PSControlTableCell::setControl(std::shared_ptr<UIControl> control)
 {
     m_control = std::move(control);
-    std::weak_ptr<PSControlTableCell> weakSelf = std::static_pointer_cast<PSControlTableCell>(shared_from_this());
+    std::weak_ptr<PSControlTableCell> weakSelf
+        = std::static_pointer_cast<PSControlTableCell>(shared_from_this());
     m_control->addTarget(
         [weakSelf](UIControl* sender) {
             if (auto self = weakSelf.lock())

@@ -91,7 +91,8 @@ std::vector<std::shared_ptr<PSSpecifier>> PSListController::loadSpecifiersFromPl
         m_bundlePath + "/" + name + ".plist", foundation::PropertyListBounds::maximumSize);
     if (!bytes)
         return loaded;
-    auto root = objc::cast<NSDictionary>(NSPropertyListSerialization::propertyListWithData(NSData(std::move(*bytes))));
+    auto root = objc::cast<NSDictionary>(
+        NSPropertyListSerialization::propertyListWithData(NSData(std::move(*bytes))));
     auto items = root ? objc::cast<NSArray>(root->objectForKey("items")) : nullptr;
     if (!items)
         return loaded;
@@ -189,7 +190,8 @@ NSInteger PSListController::numberOfRowsInSection(UITableView*, NSInteger sectio
 std::shared_ptr<PSTableCell> PSListController::makeCell(const std::shared_ptr<PSSpecifier>& specifier)
 {
     if (auto named = specifier->textProperty("cellClass"); !named.empty()) {
-        if (auto cell = PSTableCell::cellOfClass(objc_getClass(named), UITableViewCellStyleValue1, named, specifier))
+        if (auto cell
+            = PSTableCell::cellOfClass(objc_getClass(named), UITableViewCellStyleValue1, named, specifier))
             return cell;
     }
     std::shared_ptr<PSTableCell> cell;
@@ -276,7 +278,8 @@ void PSListController::showValue(PSTableCell& cell, const PSSpecifier& specifier
 CGFloat PSListController::heightForRowAtIndexPath(UITableView*, const std::shared_ptr<NSIndexPath>& path)
 {
     auto* found = row(*path);
-    return found ? (*found)->numberProperty("height", UITableViewAutomaticDimension) : UITableViewAutomaticDimension;
+    return found ? (*found)->numberProperty("height", UITableViewAutomaticDimension)
+                 : UITableViewAutomaticDimension;
 }
 
 CGFloat PSListController::heightForHeaderInSection(UITableView*, NSInteger section)
@@ -325,7 +328,8 @@ std::shared_ptr<UIView> PSListController::viewForFooterInSection(UITableView* ta
     auto height = footerTextHeight(text, table->width());
     auto footer = UIView::create(CGRectMake(0, 0, table->width(), height + sectionGap));
     auto label = noteLabel(text);
-    label->setFrame(CGRectMake(UITableViewCell::textMargin, 6, table->width() - 2 * UITableViewCell::textMargin, height));
+    label->setFrame(
+        CGRectMake(UITableViewCell::textMargin, 6, table->width() - 2 * UITableViewCell::textMargin, height));
     label->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
     footer->addSubview(label);
     return footer;
@@ -423,5 +427,6 @@ void PSListController::dismissPresentedViewController()
 
 std::shared_ptr<UIViewController> PSListController::presentedViewController() const
 {
-    return m_presented && m_presented->isViewLoaded() && m_presented->view()->superview() ? m_presented : nullptr;
+    return m_presented && m_presented->isViewLoaded() && m_presented->view()->superview() ? m_presented
+                                                                                          : nullptr;
 }

@@ -77,7 +77,8 @@ public:
 
     NSInteger numberOfSectionsInTableView(UITableView*) override;
     NSInteger numberOfRowsInSection(UITableView*, NSInteger section) override;
-    std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(UITableView*, const std::shared_ptr<NSIndexPath>&) override;
+    std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(
+        UITableView*, const std::shared_ptr<NSIndexPath>&) override;
     CGFloat heightForRowAtIndexPath(UITableView*, const std::shared_ptr<NSIndexPath>&) override;
     CGFloat heightForHeaderInSection(UITableView*, NSInteger) override;
     CGFloat heightForFooterInSection(UITableView*, NSInteger) override;

@@ -27,7 +27,9 @@ const std::vector<std::shared_ptr<PSSpecifier>>& PSListItemsController::specifie
 std::shared_ptr<PSTableCell> PSListItemsController::makeCell(const std::shared_ptr<PSSpecifier>& item)
 {
     auto cell = PSListController::makeCell(item);
-    if (specifier() && preferences::PreferenceValue::same(item->propertyForKey("value"), readPreferenceValue(*specifier()))) {
+    if (specifier()
+        && preferences::PreferenceValue::same(
+            item->propertyForKey("value"), readPreferenceValue(*specifier()))) {
         auto check = UILabel::create(CGRectMake(0, 0, 16, 20));
         check->setText("\u2713");
         check->setFont(UIFont::boldSystemFontOfSize(17));

@@ -38,6 +38,7 @@ void PSSliderTableCell::layoutSubviews()
 {
     super::layoutSubviews();
     if (auto& slider = control())
-        slider->setFrame(CGRectMake(textMargin, 0, std::max(0.0, contentView()->width() - 2 * textMargin), height()));
+        slider->setFrame(
+            CGRectMake(textMargin, 0, std::max(0.0, contentView()->width() - 2 * textMargin), height()));
     textLabel()->setHidden(true);
 }

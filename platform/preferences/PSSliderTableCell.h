@@ -7,7 +7,8 @@
 class PSSliderTableCell : public PSControlTableCell {
     OBJC_CLASS(PSSliderTableCell, PSControlTableCell)
 public:
-    void initWithStyle(UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
+    void initWithStyle(
+        UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
     void setValue(const std::shared_ptr<NSObject>&) override;
     std::shared_ptr<NSObject> controlValue() const override;
     void layoutSubviews() override;

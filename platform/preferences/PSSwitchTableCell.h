@@ -6,7 +6,8 @@
 class PSSwitchTableCell : public PSControlTableCell {
     OBJC_CLASS(PSSwitchTableCell, PSControlTableCell)
 public:
-    void initWithStyle(UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
+    void initWithStyle(
+        UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>) override;
     void setValue(const std::shared_ptr<NSObject>&) override;
     std::shared_ptr<NSObject> controlValue() const override;
 };

@@ -80,7 +80,8 @@ void PSTableCell::layoutSubviews()
     auto valueWidth = std::max(0.0, width * 0.45 - textMargin);
     m_valueLabel->setFrame(CGRectMake(width - textMargin - valueWidth, 0, valueWidth, height()));
     if (auto& label = textLabel(); label->frame().size.width > width - 2 * textMargin - valueWidth)
-        label->setFrame(CGRectMake(textMargin, 0, std::max(0.0, width - 3 * textMargin - valueWidth), height()));
+        label->setFrame(
+            CGRectMake(textMargin, 0, std::max(0.0, width - 3 * textMargin - valueWidth), height()));
 }
 
 bool PSTableCell::typeText(const std::string& text)

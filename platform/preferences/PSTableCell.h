@@ -17,7 +17,8 @@ class UILabel;
 class PSTableCell : public UITableViewCell {
     OBJC_CLASS(PSTableCell, UITableViewCell)
 public:
-    static inline const objc::Message<std::shared_ptr<NSObject>(NSInteger, std::string, std::shared_ptr<PSSpecifier>)>
+    static inline const objc::Message<std::shared_ptr<NSObject>(
+        NSInteger, std::string, std::shared_ptr<PSSpecifier>)>
         initWithStyleMessage { "initWithStyle:reuseIdentifier:specifier:" };
 
     PSTableCell();
@@ -33,7 +34,8 @@ public:
     }
 
     // initWithStyle:reuseIdentifier:specifier: — a subclass sets itself up here, after its super.
-    virtual void initWithStyle(UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>);
+    virtual void initWithStyle(
+        UITableViewCellStyle, const std::string& reuseIdentifier, std::shared_ptr<PSSpecifier>);
 
     const std::shared_ptr<PSSpecifier>& specifier() const { return m_specifier; }
     // The value shown at the right; empty hides it.

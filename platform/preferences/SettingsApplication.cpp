@@ -32,7 +32,8 @@ SettingsApplication::SettingsApplication(std::vector<PreferenceBundle> bundles)
         for (auto initialiser : bundle.initialisers)
             initialiser();
     }
-    m_navigation = UINavigationController::create(std::make_shared<SettingsRootListController>(std::move(bundles)));
+    m_navigation
+        = UINavigationController::create(std::make_shared<SettingsRootListController>(std::move(bundles)));
     m_window = std::make_shared<UIWindow>(UIScreen::mainScreen()->bounds());
     m_window->setWindowLevel(windowLevel);
     m_window->setBackgroundColor(UIColor::whiteColor());

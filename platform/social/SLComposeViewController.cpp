@@ -85,7 +85,8 @@ void SLComposeViewController::loadView()
     };
     makeButton("Cancel", 0, &SLComposeViewController::cancel);
     makeButton("Post", card->width() - 80, &SLComposeViewController::post);
-    m_textLabel = UILabel::create(CGRectMake(12, barHeight, card->width() - 24, sheetHeight - barHeight - 12));
+    m_textLabel
+        = UILabel::create(CGRectMake(12, barHeight, card->width() - 24, sheetHeight - barHeight - 12));
     m_textLabel->setAccessibilityIdentifier("initialText");
     m_textLabel->setNumberOfLines(0);
     m_textLabel->setFont(UIFont::systemFontOfSize(17));

@@ -21,7 +21,8 @@ class SLComposeViewController : public UIViewController {
 public:
     static bool isAvailableForServiceType(std::string_view service);
     // Nothing for a service without an account.
-    static std::shared_ptr<SLComposeViewController> composeViewControllerForServiceType(std::string_view service);
+    static std::shared_ptr<SLComposeViewController> composeViewControllerForServiceType(
+        std::string_view service);
 
     static void setAccountAvailable(std::string_view service, bool available);
     // The texts posted on this device, oldest first.

@@ -34,7 +34,8 @@ std::optional<std::string> ResourceBundleInstaller::install(
 
     if (foundation::DeviceFileSystem::root().empty())
         return "no device root to install the resource bundle " + quoted(bundleFolder) + " into";
-    auto folder = foundation::DeviceFileSystem::resolve(bundleDevicePath.substr(0, bundleDevicePath.rfind('/')));
+    auto folder
+        = foundation::DeviceFileSystem::resolve(bundleDevicePath.substr(0, bundleDevicePath.rfind('/')));
     if (!folder)
         return "the device path " + std::string(bundleDevicePath) + " leads outside the device root";
     auto target = *folder / fs::path(bundleDevicePath).filename();

@@ -98,8 +98,10 @@ std::string UIImage::resourceNameForPath(std::string_view devicePath)
 
 std::shared_ptr<UIImage> UIImage::imageWithTintColor(const UIColor& color) const
 {
-    auto toByte = [](double value) { return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0))); };
-    const std::uint8_t tint[3] = { toByte(color.red() * 255), toByte(color.green() * 255), toByte(color.blue() * 255) };
+    auto toByte
+        = [](double value) { return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0))); };
+    const std::uint8_t tint[3]
+        = { toByte(color.red() * 255), toByte(color.green() * 255), toByte(color.blue() * 255) };
     Bitmap bitmap = m_bitmap;
     for (size_t i = 0; i < bitmap.rgba.size(); i += 4) {
         std::copy(tint, tint + 3, &bitmap.rgba[i]);

@@ -46,7 +46,8 @@ void UINavigationController::placeContent(UIViewController& controller)
 }
 
 void UINavigationController::replaceTop(const std::shared_ptr<UIViewController>& leaving,
-    const std::shared_ptr<UIViewController>& coming, bool animated, const std::function<void()>& removeLeaving)
+    const std::shared_ptr<UIViewController>& coming, bool animated,
+    const std::function<void()>& removeLeaving)
 {
     // A view is loaded before its controller hears that it will appear.
     if (isViewLoaded())

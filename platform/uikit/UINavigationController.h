@@ -43,7 +43,8 @@ public:
 private:
     // Puts the new top controller's view in place of the old one's, with the appearance calls when on screen.
     void replaceTop(const std::shared_ptr<UIViewController>& leaving,
-        const std::shared_ptr<UIViewController>& coming, bool animated, const std::function<void()>& removeLeaving);
+        const std::shared_ptr<UIViewController>& coming, bool animated,
+        const std::function<void()>& removeLeaving);
     void updateBarItems();
     void placeContent(UIViewController&);
 

@@ -30,7 +30,8 @@ void toggle(PrefsScene& scene, const std::string& key)
     auto cell = objc::cast<PSSwitchTableCell>(scene.cell(key));
     ASSERT_TRUE(cell) << key;
     auto frame = cell->control()->convertRectToView(cell->control()->bounds(), nullptr);
-    UITouchSimulator().tap(CGPointMake(frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2));
+    UITouchSimulator().tap(
+        CGPointMake(frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2));
 }
 
 bool storedBool(const std::string& key)
@@ -139,7 +140,8 @@ TEST(PrefsPages, TheShareButtonComposesAPostOrSaysThereIsNoAccount)
     auto shareButton = scene.settings().navigationController()->navigationBar()->rightButton();
     ASSERT_TRUE(shareButton);
     auto frame = shareButton->convertRectToView(shareButton->bounds(), nullptr);
-    UITouchSimulator().tap(CGPointMake(frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2));
+    UITouchSimulator().tap(
+        CGPointMake(frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2));
     auto sheet = objc::cast<SLComposeViewController>(root->presentedViewController());
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->initialText(), "Check out #Lumora by @orbelin_fictional!");

@@ -12,8 +12,8 @@ TEST(PrefsPicture, TheRootConfigurationModuleAndAppChooserPages)
 {
     PrefsScene scene;
     render::ViewRenderer renderer(2);
-    const std::pair<const char*, const char*> steps[]
-        = { { "Lumora", "prefs-root" }, { "Configuration", "prefs-configuration" }, { "Chronel", "prefs-chronel" } };
+    const std::pair<const char*, const char*> steps[] = { { "Lumora", "prefs-root" },
+        { "Configuration", "prefs-configuration" }, { "Chronel", "prefs-chronel" } };
     for (auto [row, reference] : steps) {
         scene.select(row);
         EXPECT_TRUE(matchesReference(renderer.renderScreen(), reference, "tests/prefs/reference"));
@@ -21,7 +21,8 @@ TEST(PrefsPicture, TheRootConfigurationModuleAndAppChooserPages)
     scene.settings().goBack();
     scene.select("Skipra");
     scene.fixture().deviceRoot().write(
-        "/private/var/mobile/Library/Preferences/com.orbelin.lumora.applist.activeapps", "com.apple.camera\ncom.apple.mobilecal\n");
+        "/private/var/mobile/Library/Preferences/com.orbelin.lumora.applist.activeapps",
+        "com.apple.camera\ncom.apple.mobilecal\n");
     scene.select("ChooseApps");
     EXPECT_TRUE(matchesReference(renderer.renderScreen(), "prefs-app-chooser", "tests/prefs/reference"));
 }

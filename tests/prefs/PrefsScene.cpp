@@ -17,11 +17,13 @@
 PrefsScene::PrefsScene(springboard::Device device, const Preferences& preferences)
     : m_fixture(std::move(device), preferences)
 {
-    if (auto failure = springboard::ResourceBundleInstaller::install(LUMORA_PREFS_BUNDLE_DIR, lumoraprefs::bundlePath))
+    if (auto failure
+        = springboard::ResourceBundleInstaller::install(LUMORA_PREFS_BUNDLE_DIR, lumoraprefs::bundlePath))
         throw std::runtime_error(*failure);
-    m_settings = std::make_unique<preferences::SettingsApplication>(std::vector<preferences::PreferenceBundle> {
-        { std::string(lumoraprefs::title), std::string(lumoraprefs::bundlePath),
-            std::string(lumoraprefs::rootClassName), { &lumoraprefs::registerClasses } } });
+    m_settings
+        = std::make_unique<preferences::SettingsApplication>(std::vector<preferences::PreferenceBundle> {
+            { std::string(lumoraprefs::title), std::string(lumoraprefs::bundlePath),
+                std::string(lumoraprefs::rootClassName), { &lumoraprefs::registerClasses } } });
     m_settings->open();
 }
 
@@ -60,5 +62,6 @@ void PrefsScene::openLumora(std::initializer_list<std::string> path)
 
 std::shared_ptr<NSObject> PrefsScene::stored(const std::string& key)
 {
-    return preferences::PreferencePlist::value("/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist", key);
+    return preferences::PreferencePlist::value(
+        "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist", key);
 }

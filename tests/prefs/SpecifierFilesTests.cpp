@@ -43,9 +43,11 @@ std::map<std::string, Row> rowsByKey(std::set<std::string>& pagesSeen, std::vect
             if (specifier->cellType() == PSLinkCell)
                 pending.push_back(specifier->textProperty("detail"));
             if (specifier->cellType() == PSButtonCell
-                && !specifier->target()->respondsToSelector(sel_registerName(specifier->textProperty("action"))))
+                && !specifier->target()->respondsToSelector(
+                    sel_registerName(specifier->textProperty("action"))))
                 problems.push_back(name + ": no method " + specifier->textProperty("action"));
-            if (auto cellClass = specifier->textProperty("cellClass"); !cellClass.empty() && !objc_getClass(cellClass))
+            if (auto cellClass = specifier->textProperty("cellClass");
+                !cellClass.empty() && !objc_getClass(cellClass))
                 problems.push_back(name + ": no cell class " + cellClass);
             if (auto key = specifier->textProperty("key"); !key.empty()) {
                 if (specifier->textProperty("defaults") != "com.Orbelin.Lumora")

@@ -41,7 +41,8 @@ TEST(ThemedCells, AMelodraSwitchShowsTheModuleColourWithTheBaseColourText)
 
 TEST(ThemedCells, TheiOS9OnlyRowsAreGreyedOutsideTheiOS9Range)
 {
-    const std::pair<const char*, bool> cases[] = { { "9.3", false }, { "9.10", false }, { "10.0", true }, { "10.2", true } };
+    const std::pair<const char*, bool> cases[]
+        = { { "9.3", false }, { "9.10", false }, { "10.0", true }, { "10.2", true } };
     for (auto [version, greyed] : cases) {
         PrefsScene scene(deviceOn(version), { { "showAlarmTimer", "YES" } });
         scene.openLumora();
@@ -60,7 +61,8 @@ TEST(ThemedCells, TheiOS9OnlyRowsAreGreyedOutsideTheiOS9Range)
         EXPECT_EQ(control->isOn(), !greyed) << version;
         EXPECT_EQ(control->isEnabled(), !greyed) << version;
         EXPECT_EQ(control->onTintColor()->hexString(), "#e35071ff") << version;
-        EXPECT_TRUE(PrefsScene::stored("showAlarmTimer")) << "greying shows the switch off, it stores nothing";
+        EXPECT_TRUE(PrefsScene::stored("showAlarmTimer"))
+            << "greying shows the switch off, it stores nothing";
     }
 }
 

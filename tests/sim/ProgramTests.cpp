@@ -104,10 +104,12 @@ TEST_F(Program, AFailedExpectationExitsWithStatus1NamingTheLineAndTheValueSeen)
 TEST_F(Program, SettingsVerbsThatCannotProceedStopTheScriptNamingTheLine)
 {
     const std::pair<const char*, const char*> cases[] = {
-        { "-e 'settings open' -e 'settings back'", "-e 2: settings back: the Settings app shows no page to go back from" },
+        { "-e 'settings open' -e 'settings back'",
+            "-e 2: settings back: the Settings app shows no page to go back from" },
         { "-e 'settings open' -e 'tap Lumora' -e 'type enabled 3'",
             "-e 3: type enabled 3: enabled is not a text row of the Settings app that takes typing" },
-        { "-e 'expect-url https://example.org'", "-e 1: expect-url https://example.org: expectation not met: no address was opened" },
+        { "-e 'expect-url https://example.org'",
+            "-e 1: expect-url https://example.org: expectation not met: no address was opened" },
     };
     for (auto [arguments, message] : cases) {
         EXPECT_EQ(run(arguments), 1) << arguments;

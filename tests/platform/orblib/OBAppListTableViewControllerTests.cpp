@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr const char* listFile = "/private/var/mobile/Library/Preferences/com.example.test.applist.activeapps";
+constexpr const char* listFile
+    = "/private/var/mobile/Library/Preferences/com.example.test.applist.activeapps";
 
 struct Scene {
     Scene()
@@ -67,13 +68,15 @@ TEST(OBAppListTableViewController, ReadsAnExistingFileAndOtherwiseStartsAllOnOrA
         Scene scene;
         scene.root.write(listFile, "com.example.moth:extra\n\ncom.example.gone\ncom.example.moth\n");
         scene.list->useBundleIdentifier("com.example.test", true);
-        EXPECT_EQ(scene.list->enabledApps(), (std::vector<std::string> { "com.example.moth", "com.example.gone" }));
+        EXPECT_EQ(
+            scene.list->enabledApps(), (std::vector<std::string> { "com.example.moth", "com.example.gone" }));
     }
     for (bool allOn : { true, false }) {
         Scene scene;
         scene.list->useBundleIdentifier("com.example.test", allOn);
         EXPECT_EQ(scene.list->enabledApps().size(), allOn ? 3u : 0u);
         scene.list->useBundleIdentifier("../escape", true);
-        EXPECT_EQ(scene.list->enabledApps().size(), allOn ? 3u : 0u) << "an identifier with a folder is refused";
+        EXPECT_EQ(scene.list->enabledApps().size(), allOn ? 3u : 0u)
+            << "an identifier with a folder is refused";
     }
 }

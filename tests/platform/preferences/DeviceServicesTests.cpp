@@ -6,9 +6,8 @@
 
 TEST(DeviceProcesses, KillallAsksTheDeviceAndNothingRunsOnTheMachine)
 {
-    const std::pair<const char*, int> cases[] = {
-        { "killall SpringBoard", 0 }, { "rm -rf /", 127 }, { "killall SpringBoard; reboot", 1 }, { "killall ", 1 }
-    };
+    const std::pair<const char*, int> cases[] = { { "killall SpringBoard", 0 }, { "rm -rf /", 127 },
+        { "killall SpringBoard; reboot", 1 }, { "killall ", 1 } };
     for (auto [command, status] : cases)
         EXPECT_EQ(preferences::DeviceProcesses::system(command), status) << command;
     EXPECT_EQ(preferences::DeviceProcesses::takeKillRequests(), std::vector<std::string> { "SpringBoard" });
@@ -28,7 +27,8 @@ TEST(UIApplicationURLs, OpensWhatAnInstalledAppClaimsAndTheWebAndRecordsIt)
         EXPECT_EQ(application->openURL(url), opens) << url;
     }
     EXPECT_EQ(UIApplication::openedURLs(),
-        (std::vector<std::string> { "twitter://user?screen_name=a", "TWITTER://x", "https://example.org", "http://example.org" }));
+        (std::vector<std::string> {
+            "twitter://user?screen_name=a", "TWITTER://x", "https://example.org", "http://example.org" }));
 }
 
 TEST(SLComposeViewController, ASheetNeedsAnAccountAndPostsItsText)

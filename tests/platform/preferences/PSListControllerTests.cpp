@@ -82,15 +82,21 @@ struct Scene {
         objc::Runtime::beginProcess();
         UIScreen::setMainScreen(CGRectMake(0, 0, 375, 667), 2);
         root.write(std::string(bundle) + "/Test.plist", specifierFile);
-        app = std::make_unique<preferences::SettingsApplication>(
-            std::vector<preferences::PreferenceBundle> { { "Test", bundle, "TestPage", { &registerTestClasses } } });
+        app = std::make_unique<preferences::SettingsApplication>(std::vector<preferences::PreferenceBundle> {
+            { "Test", bundle, "TestPage", { &registerTestClasses } } });
         app->open();
         app->topPage()->selectSpecifier(app->topPage()->specifiers().at(1));
         page = std::dynamic_pointer_cast<TestPage>(app->topPage());
         app->window()->layoutIfNeeded();
     }
-    std::shared_ptr<PSTableCell> cell(size_t index) { return page->cachedCellForSpecifier(*page->specifiers().at(index)); }
-    std::shared_ptr<NSObject> stored(const char* key) { return preferences::PreferencePlist::value(preferenceFile, key); }
+    std::shared_ptr<PSTableCell> cell(size_t index)
+    {
+        return page->cachedCellForSpecifier(*page->specifiers().at(index));
+    }
+    std::shared_ptr<NSObject> stored(const char* key)
+    {
+        return preferences::PreferencePlist::value(preferenceFile, key);
+    }
 
     TemporaryDeviceRoot root;
     std::unique_ptr<preferences::SettingsApplication> app;
