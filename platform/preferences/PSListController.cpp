@@ -1,11 +1,14 @@
 #include "preferences/PSListController.h"
 
+#include "foundation/DeviceFileSystem.h"
 #include "foundation/NSArray.h"
 #include "foundation/NSData.h"
 #include "foundation/NSDictionary.h"
 #include "foundation/NSPropertyListSerialization.h"
 #include "foundation/NSString.h"
+#include "foundation/PropertyListBounds.h"
 #include "preferences/PSEditableTableCell.h"
+#include "preferences/PSGroupNotes.h"
 #include "preferences/PSListItemsController.h"
 #include "preferences/PSSliderTableCell.h"
 #include "preferences/PSSpecifier.h"
@@ -14,53 +17,17 @@
 #include "preferences/PreferenceValue.h"
 #include "uikit/NSIndexPath.h"
 #include "uikit/UIColor.h"
-#include "uikit/UIFont.h"
-#include "uikit/UILabel.h"
 #include "uikit/UINavigationController.h"
 #include "uikit/UIScreen.h"
 #include "uikit/UITableView.h"
 #include "uikit/UITapGestureRecognizer.h"
 #include "uikit/UIWindow.h"
 
-#include "foundation/DeviceFileSystem.h"
-#include "foundation/PropertyListBounds.h"
-
-#include <algorithm>
-#include <cmath>
-
 namespace {
-
-constexpr CGFloat sectionGap = 18;
-constexpr CGFloat titledHeaderHeight = 44;
-constexpr CGFloat noteFontSize = 13;
-// Characters of a 13-point note that fit on a line of a 345-point-wide footer, roughly.
-constexpr double noteCharactersPerPoint = 0.155;
-
-std::shared_ptr<UIColor> noteGrey()
-{
-    return UIColor::colorWithRed(109 / 255.0, 109 / 255.0, 114 / 255.0, 1);
-}
 
 std::shared_ptr<UIColor> groupedBackground()
 {
     return UIColor::colorWithRed(239 / 255.0, 239 / 255.0, 244 / 255.0, 1);
-}
-
-CGFloat footerTextHeight(const std::string& text, CGFloat width)
-{
-    auto perLine = std::max(1.0, (width - 2 * UITableViewCell::textMargin) * noteCharactersPerPoint);
-    auto lines = std::ceil(static_cast<double>(text.size()) / perLine);
-    return lines * 16 + 4;
-}
-
-std::shared_ptr<UILabel> noteLabel(const std::string& text)
-{
-    auto label = UILabel::create();
-    label->setText(text);
-    label->setFont(UIFont::systemFontOfSize(noteFontSize));
-    label->setTextColor(noteGrey());
-    label->setNumberOfLines(0);
-    return label;
 }
 
 std::string identifierFor(const PSSpecifier& specifier)
@@ -282,57 +249,30 @@ CGFloat PSListController::heightForRowAtIndexPath(UITableView*, const std::share
                  : UITableViewAutomaticDimension;
 }
 
-CGFloat PSListController::heightForHeaderInSection(UITableView*, NSInteger section)
+const PSSpecifier* PSListController::groupSpecifier(NSInteger section)
 {
     auto& all = groups();
-    if (section < 0 || section >= static_cast<NSInteger>(all.size()))
-        return 0;
-    return all[section].group && !all[section].group->name().empty() ? titledHeaderHeight : sectionGap;
+    return section >= 0 && section < static_cast<NSInteger>(all.size()) ? all[section].group.get() : nullptr;
+}
+
+CGFloat PSListController::heightForHeaderInSection(UITableView*, NSInteger section)
+{
+    return preferences::PSGroupNotes::headerHeight(groupSpecifier(section));
 }
 
 CGFloat PSListController::heightForFooterInSection(UITableView* table, NSInteger section)
 {
-    auto& all = groups();
-    if (section < 0 || section >= static_cast<NSInteger>(all.size()) || !all[section].group)
-        return sectionGap;
-    auto text = all[section].group->textProperty("footerText");
-    return text.empty() ? sectionGap : footerTextHeight(text, table->width()) + sectionGap;
+    return preferences::PSGroupNotes::footerHeight(groupSpecifier(section), table->width());
 }
 
 std::shared_ptr<UIView> PSListController::viewForHeaderInSection(UITableView* table, NSInteger section)
 {
-    auto& all = groups();
-    if (section < 0 || section >= static_cast<NSInteger>(all.size()) || !all[section].group
-        || all[section].group->name().empty())
-        return nullptr;
-    auto header = UIView::create(CGRectMake(0, 0, table->width(), titledHeaderHeight));
-    auto text = all[section].group->name();
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    auto label = noteLabel(text);
-    label->setNumberOfLines(1);
-    label->setFrame(CGRectMake(UITableViewCell::textMargin, titledHeaderHeight - 22,
-        table->width() - 2 * UITableViewCell::textMargin, 16));
-    label->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
-    header->addSubview(label);
-    return header;
+    return preferences::PSGroupNotes::header(groupSpecifier(section), table->width());
 }
 
 std::shared_ptr<UIView> PSListController::viewForFooterInSection(UITableView* table, NSInteger section)
 {
-    auto& all = groups();
-    if (section < 0 || section >= static_cast<NSInteger>(all.size()) || !all[section].group)
-        return nullptr;
-    auto text = all[section].group->textProperty("footerText");
-    if (text.empty())
-        return nullptr;
-    auto height = footerTextHeight(text, table->width());
-    auto footer = UIView::create(CGRectMake(0, 0, table->width(), height + sectionGap));
-    auto label = noteLabel(text);
-    label->setFrame(
-        CGRectMake(UITableViewCell::textMargin, 6, table->width() - 2 * UITableViewCell::textMargin, height));
-    label->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
-    footer->addSubview(label);
-    return footer;
+    return preferences::PSGroupNotes::footer(groupSpecifier(section), table->width());
 }
 
 std::shared_ptr<NSObject> PSListController::readPreferenceValue(const PSSpecifier& specifier) const

@@ -108,6 +108,8 @@ private:
     };
     const std::vector<Group>& groups();
     const std::shared_ptr<PSSpecifier>* row(const NSIndexPath&);
+    // The group row that starts the section, if any.
+    const PSSpecifier* groupSpecifier(NSInteger section);
     void showValue(PSTableCell&, const PSSpecifier&);
     void rowTapped(UITapGestureRecognizer*);
 
