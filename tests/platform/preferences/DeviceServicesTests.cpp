@@ -1,6 +1,5 @@
 #include "preferences/DeviceProcesses.h"
 #include "social/SLComposeViewController.h"
-#include "uikit/UIApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +12,6 @@ TEST(DeviceProcesses, KillallAsksTheDeviceAndNothingRunsOnTheMachine)
     EXPECT_EQ(preferences::DeviceProcesses::takeKillRequests(), std::vector<std::string> { "SpringBoard" });
     EXPECT_TRUE(preferences::DeviceProcesses::takeKillRequests().empty());
     EXPECT_EQ(preferences::DeviceProcesses::commands().size(), 4u);
-}
-
-TEST(UIApplicationURLs, OpensWhatAnInstalledAppClaimsAndTheWebAndRecordsIt)
-{
-    auto application = UIApplication::sharedApplication();
-    UIApplication::setClaimedURLSchemes({ "Twitter" });
-    const std::pair<const char*, bool> cases[] = { { "twitter://user?screen_name=a", true },
-        { "TWITTER://x", true }, { "https://example.org", true }, { "http://example.org", true },
-        { "other://x", false }, { "no scheme", false }, { ":empty", false } };
-    for (auto [url, opens] : cases) {
-        EXPECT_EQ(application->canOpenURL(url), opens) << url;
-        EXPECT_EQ(application->openURL(url), opens) << url;
-    }
-    EXPECT_EQ(UIApplication::openedURLs(),
-        (std::vector<std::string> {
-            "twitter://user?screen_name=a", "TWITTER://x", "https://example.org", "http://example.org" }));
 }
 
 TEST(SLComposeViewController, ASheetNeedsAnAccountAndPostsItsText)

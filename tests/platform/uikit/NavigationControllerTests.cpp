@@ -1,6 +1,7 @@
 #include "uikit/UIBarButtonItem.h"
 #include "uikit/UIButton.h"
 #include "uikit/UIFont.h"
+#include "uikit/UIImage.h"
 #include "uikit/UILabel.h"
 #include "uikit/UINavigationBar.h"
 #include "uikit/UINavigationController.h"
@@ -36,6 +37,15 @@ public:
 private:
     std::string m_name;
     std::vector<std::string>& m_log;
+};
+
+class Leaving : public UIViewController {
+    OBJC_CLASS(Leaving, UIViewController)
+public:
+    void viewWillDisappear(bool) override { hadNavigationOnWill = navigationController() != nullptr; }
+    void viewDidDisappear(bool) override { hadNavigationOnDid = navigationController() != nullptr; }
+    bool hadNavigationOnWill { false };
+    bool hadNavigationOnDid { true };
 };
 
 class NavigationTest : public testing::Test {
@@ -133,4 +143,41 @@ TEST_F(NavigationTest, TheBarShowsTheTopItemInItsTintsAndItsButtonsSendTheirActi
     EXPECT_TRUE(title->textColor()->isEqual(*UIColor::blackColor()));
     EXPECT_EQ(title->font()->fontName(), UIFont::boldSystemFontName);
     EXPECT_FALSE(bar->rightButton()->currentTitleColor()->isEqual(*base));
+}
+
+TEST_F(NavigationTest, APoppedControllerStillHasItsNavigationControllerWhileItHearsItWillDisappear)
+{
+    auto navigation = UINavigationController::create(std::make_shared<Page>("root", m_log));
+    navigation->view();
+    navigation->beginAppearanceTransition(true, false);
+    navigation->endAppearanceTransition();
+    auto leaving = std::make_shared<Leaving>();
+    navigation->pushViewController(leaving, false);
+    navigation->popViewControllerAnimated(false);
+    EXPECT_TRUE(leaving->hadNavigationOnWill);
+    EXPECT_FALSE(leaving->hadNavigationOnDid);
+    EXPECT_EQ(navigation->navigationBar()->items().size(), 1u);
+}
+
+TEST_F(NavigationTest, ATintedBarDrawsItsButtonImagesInTheTint)
+{
+    Bitmap white(4, 4);
+    std::fill(white.rgba.begin(), white.rgba.end(), 255);
+    white.pixel(0, 0)[3] = 0;
+    auto root = std::make_shared<Page>("root", m_log);
+    root->navigationItem()->setRightBarButtonItem(
+        UIBarButtonItem::create(UIImage::imageWithBitmap(white, 2, "Like"), UIBarButtonItemStylePlain, root,
+            &Page::shareButtonPressed));
+    auto navigation = UINavigationController::create(root);
+    auto& bar = navigation->navigationBar();
+    navigation->view()->layoutIfNeeded();
+    EXPECT_EQ(bar->rightButton()->currentImage()->bitmap().rgba, white.rgba) << "untinted, as it is";
+    bar->setTintColor(UIColor::colorWithRed(1, 0, 0, 1));
+    bar->setNeedsLayout();
+    navigation->view()->layoutIfNeeded();
+    auto& tinted = bar->rightButton()->currentImage()->bitmap();
+    EXPECT_EQ(std::vector<std::uint8_t>(tinted.pixel(1, 1), tinted.pixel(1, 1) + 4),
+        (std::vector<std::uint8_t> { 255, 0, 0, 255 }));
+    EXPECT_EQ(tinted.pixel(0, 0)[3], 0);
+    EXPECT_EQ(bar->rightButton()->currentImage()->name(), "Like");
 }
