@@ -2,9 +2,6 @@
 
 #include <string_view>
 
-inline constexpr std::string_view LumoraResourceBundlePath
-    = "/Library/Application Support/Lumora/LumoraBundle.bundle";
-
 // The preference bundle as the Settings app loads it: where its specifier files are, the page
 // its row opens, and the initialiser that makes its classes known by name.
 namespace lumoraprefs {

@@ -2,7 +2,7 @@
 
 #include "foundation/NSBundle.h"
 #include "prefs/LumoraColorTable.h"
-#include "prefs/LumoraPrefsBundle.h"
+#include "prefs/LumoraResourceBundle.h"
 #include "prefs/LumoraSocialProfile.h"
 #include "social/SLComposeViewController.h"
 #include "uikit/UIAlertView.h"

@@ -1,6 +1,5 @@
 #include "prefs/PrefsScene.h"
 
-#include "_LMContainerView/LMView.h"
 #include "foundation/ScalarValue.h"
 #include "preferences/DeviceProcesses.h"
 #include "preferences/PSListController.h"
