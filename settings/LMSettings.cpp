@@ -86,13 +86,17 @@ std::shared_ptr<NSObject> LMSettings::value(const LMSetting& setting) const
 
 bool LMSettings::boolValue(const LMSetting& setting) const
 {
-    auto* scalar = foundation::ScalarValue::of(stored(setting));
+    // The object, not just its scalar view, must outlive the read: a reload on another thread may
+    // drop the manager that held it.
+    auto object = stored(setting);
+    auto* scalar = foundation::ScalarValue::of(object);
     return scalar ? scalar->boolValue() : std::get<bool>(setting.fallback());
 }
 
 int LMSettings::intValue(const LMSetting& setting) const
 {
-    auto* scalar = foundation::ScalarValue::of(stored(setting));
+    auto object = stored(setting);
+    auto* scalar = foundation::ScalarValue::of(object);
     return scalar ? scalar->intValue() : std::get<int>(setting.fallback());
 }
 
@@ -107,7 +111,8 @@ int LMSettings::maximumCount(const LMSetting& setting) const
 
 double LMSettings::doubleValue(const LMSetting& setting) const
 {
-    auto* scalar = foundation::ScalarValue::of(stored(setting));
+    auto object = stored(setting);
+    auto* scalar = foundation::ScalarValue::of(object);
     return scalar ? scalar->floatValue() : static_cast<float>(std::get<double>(setting.fallback()));
 }
 

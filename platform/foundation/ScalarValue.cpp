@@ -4,9 +4,9 @@
 
 namespace foundation {
 
-const ScalarValue* ScalarValue::of(const std::shared_ptr<NSObject>& object)
+const ScalarValue* ScalarValue::ofObject(const NSObject* object)
 {
-    return dynamic_cast<const ScalarValue*>(object.get());
+    return dynamic_cast<const ScalarValue*>(object);
 }
 
 } // namespace foundation

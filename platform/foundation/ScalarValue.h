@@ -21,7 +21,15 @@ public:
     virtual double doubleValue() const = 0;
 
     // The object's conversions, or nothing when it is no scalar (an array, a dictionary, data).
-    static const ScalarValue* of(const std::shared_ptr<NSObject>&);
+    template <class T> static const ScalarValue* of(const std::shared_ptr<T>& object)
+    {
+        return ofObject(object.get());
+    }
+    // The answer points into the object: a temporary would be gone before it is read.
+    template <class T> static const ScalarValue* of(std::shared_ptr<T>&&) = delete;
+
+private:
+    static const ScalarValue* ofObject(const NSObject*);
 };
 
 } // namespace foundation

@@ -78,7 +78,8 @@ std::string PSSpecifier::textProperty(std::string_view key) const
 
 double PSSpecifier::numberProperty(std::string_view key, double fallback) const
 {
-    auto* scalar = foundation::ScalarValue::of(propertyForKey(key));
+    auto property = propertyForKey(key);
+    auto* scalar = foundation::ScalarValue::of(property);
     return scalar ? scalar->doubleValue() : fallback;
 }
 

@@ -35,7 +35,8 @@ void toggle(PrefsScene& scene, const std::string& key)
 
 bool storedBool(const std::string& key)
 {
-    auto* value = foundation::ScalarValue::of(PrefsScene::stored(key));
+    auto stored = PrefsScene::stored(key);
+    auto* value = foundation::ScalarValue::of(stored);
     return value && value->boolValue();
 }
 

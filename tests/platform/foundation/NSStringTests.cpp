@@ -143,8 +143,12 @@ TEST(NSNumber, ConvertsAsANumber)
 
 TEST(ScalarValue, AnswersForTextAndNumbersOnly)
 {
-    EXPECT_NE(foundation::ScalarValue::of(std::make_shared<NSString>("1")), nullptr);
-    EXPECT_NE(foundation::ScalarValue::of(NSNumber::numberWithBool(true)), nullptr);
-    EXPECT_EQ(foundation::ScalarValue::of(std::make_shared<NSObject>()), nullptr);
-    EXPECT_EQ(foundation::ScalarValue::of(nullptr), nullptr);
+    std::shared_ptr<NSObject> text = std::make_shared<NSString>("1");
+    std::shared_ptr<NSObject> number = NSNumber::numberWithBool(true);
+    auto object = std::make_shared<NSObject>();
+    std::shared_ptr<NSObject> nothing;
+    EXPECT_NE(foundation::ScalarValue::of(text), nullptr);
+    EXPECT_NE(foundation::ScalarValue::of(number), nullptr);
+    EXPECT_EQ(foundation::ScalarValue::of(object), nullptr);
+    EXPECT_EQ(foundation::ScalarValue::of(nothing), nullptr);
 }
