@@ -9,6 +9,7 @@
 #include "uikit/UIColor.h"
 
 #include <algorithm>
+#include <future>
 #include <thread>
 
 namespace {
@@ -91,7 +92,11 @@ TEST_F(EventStore, HandsIncompleteRemindersDueInTheWindowToABackgroundThread)
     std::thread::id completionThread;
     contracts::EKEventStore::Reminders found;
     int completions = 0;
+    // Holds the worker until the main thread has looked, so the look cannot race the completion.
+    std::promise<void> looked;
+    std::shared_future<void> mayComplete = looked.get_future().share();
     auto collect = [&](contracts::EKEventStore::Reminders list) {
+        mayComplete.wait();
         completionThread = std::this_thread::get_id();
         found = std::move(list);
         ++completions;
@@ -102,6 +107,7 @@ TEST_F(EventStore, HandsIncompleteRemindersDueInTheWindowToABackgroundThread)
             NSDate::dateWithTimeIntervalSinceReferenceDate(now + 86400), std::nullopt),
         collect);
     EXPECT_EQ(completions, 0) << "the fetch returns before its completion runs";
+    looked.set_value();
     dispatch::RunLoop::main().runUntilIdle();
     ASSERT_EQ(completions, 1);
     EXPECT_NE(completionThread, mainThread);
