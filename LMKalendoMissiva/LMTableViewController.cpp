@@ -1,17 +1,51 @@
 #include "LMKalendoMissiva/LMTableViewController.h"
 
 #include "LMKalendoMissiva/LMClearAllNotificationsDisplayView.h"
+#include "LMKalendoMissiva/LMNotificationLauncher.h"
+#include "LMKalendoMissiva/LMScheduleGatherer.h"
 #include "LMKalendoMissiva/LMSingleEventDisplayView.h"
 #include "LMKalendoMissiva/LMSingleNotificationDisplayView.h"
+#include "LMKalendoMissiva/LMTableCellBuilder.h"
+#include "LMKalendoMissiva/LMTableSummaryViews.h"
+#include "LMKalendoMissiva/LMTableViewRowCell.h"
+#include "LMKalendoMissiva/LMTableViewSectionHeaderCell.h"
 #include "LMKalendoMissiva/LMTableLayoutHost.h"
 #include "base/LMEnums.h"
+#include "contracts/OBImageFactory.h"
+#include "contracts/OBNotificationsProvider.h"
+#include "dispatch/Queue.h"
+#include "foundation/NSBundle.h"
+#include "foundation/NSDate.h"
+#include "base/LMResourceBundle.h"
+#include "objc/ClassRef.h"
 #include "settings/LMSettings.h"
 #include "uikit/UILabel.h"
+#include "uikit/UILongPressGestureRecognizer.h"
 #include "uikit/UITableView.h"
 #include "uikit/UITableViewCell.h"
+#include "uikit/UITapGestureRecognizer.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+std::shared_ptr<UIImage> loadBulletImage()
+{
+    static objc::ClassRef imageFactoryClass { "OBImageFactory" };
+    auto bundle = NSBundle::initWithPath(LMResourceBundlePath);
+    if (!bundle)
+        return nullptr;
+    auto image = UIImage::imageWithContentsOfFile(bundle->pathForResource("Bullet", "png"));
+    return contracts::OBImageFactory::image(imageFactoryClass, std::move(image), CGSizeMake(7.5, 7.5));
+}
+
+double headerTransparency(bool stronger)
+{
+    return stronger ? static_cast<double>(0.3f) : static_cast<double>(0.1f);
+}
+
+} // namespace
 
 std::shared_ptr<LMTableViewController> LMTableViewController::create()
 {
@@ -21,6 +55,11 @@ std::shared_ptr<LMTableViewController> LMTableViewController::create()
 void LMTableViewController::init()
 {
     m_settings = LMSettings::sharedInstance();
+    m_bulletImage = loadBulletImage();
+    m_kalendoSectionHeaderTransparency = headerTransparency(m_settings->kalendoStrongerColorEnabled());
+    m_kalendoRowTransparencyWhenAutoColored = m_kalendoSectionHeaderTransparency / 2;
+    m_missivaSectionHeaderTransparency = headerTransparency(m_settings->missivaStrongerColorEnabled());
+    m_missivaRowTransparencyWhenAutoColored = m_missivaSectionHeaderTransparency / 2;
 
     m_tableView = UITableView::create(CGRectZero, UITableViewStyleGrouped);
     m_tableView->setAccessibilityIdentifier("_tableView");
@@ -78,9 +117,68 @@ void LMTableViewController::reloadTableViewData()
     if (m_isCurrentlyReloadingData)
         return;
     m_isCurrentlyReloadingData = true;
+    m_schedule = {};
+    m_notificationData.clear();
+    m_notificationSectionsData.clear();
+    m_hasAnyNotifications = false;
+    m_notificationCount = 0;
+    std::uint64_t generation = ++m_reloadGeneration;
+
+    static objc::ClassRef storeClass { "EKEventStore" };
+    auto store = contracts::shared<contracts::EKEventStore>(storeClass, contracts::EKEventStore::new_);
+    auto start = NSDate::date();
+    auto end = LMScheduleGatherer::windowEnd(start, m_settings->kalendoDaysFromNow());
+    std::weak_ptr<LMTableViewController> weakSelf = objc::retain(this);
+
+    auto finish = [weakSelf, generation, store, start, end](contracts::EKEventStore::Reminders reminders) {
+        dispatch_async(dispatch_get_main_queue(), [=] {
+            if (auto self = weakSelf.lock())
+                self->finishReload(generation, store.get(), start, end, reminders);
+        });
+    };
+    dispatch_async(dispatch_get_global_queue(DISPATCH_QUEUE_PRIORITY_DEFAULT, 0), [store, start, end, finish] {
+        auto predicate
+            = store ? store->predicateForIncompleteRemindersWithDueDateStarting(start, end, std::nullopt) : nullptr;
+        // Without a reminders predicate the notifications are still gathered: a calendar problem
+        // must not leave the notification half loading for ever.
+        if (!predicate)
+            return finish(std::nullopt);
+        store->fetchRemindersMatchingPredicate(predicate, finish);
+    });
+}
+
+void LMTableViewController::finishReload(std::uint64_t generation, contracts::EKEventStore* store,
+    const std::shared_ptr<NSDate>& start, const std::shared_ptr<NSDate>& end,
+    contracts::EKEventStore::Reminders reminders)
+{
+    if (generation != m_reloadGeneration)
+        return;
+    m_schedule = LMScheduleGatherer::gather(*m_settings, store, start, end, std::move(reminders));
+    gatherNotifications(1);
     m_tableView->reloadData();
     m_isCurrentlyReloadingData = false;
     m_hasLoadedDataAtLeastOnce = true;
+}
+
+void LMTableViewController::gatherNotifications(int key)
+{
+    static objc::ClassRef providerClass { "OBNotificationsProvider" };
+    auto catalogue = contracts::shared<contracts::OBNotificationCatalogue>(
+        providerClass, contracts::OBNotificationsProvider::currentNotificationsCatalogue);
+    if (!catalogue)
+        return;
+    for (auto& section : catalogue->sections()) {
+        if (!section)
+            continue;
+        auto rows = section->rows();
+        m_notificationCount += static_cast<std::int32_t>(rows.size());
+        if (rows.empty())
+            continue;
+        m_hasAnyNotifications = true;
+        m_notificationData[std::to_string(key)] = std::move(rows);
+        m_notificationSectionsData[std::to_string(key)] = section;
+        ++key;
+    }
 }
 
 void LMTableViewController::forceReloadTableViewData()
@@ -95,20 +193,263 @@ void LMTableViewController::refreshTableViewLayout()
         m_tableView->reloadData();
 }
 
+std::vector<std::string> LMTableViewController::calendarBlacklist() const
+{
+    return LMScheduleGatherer::calendarBlacklist(*m_settings);
+}
+
+std::string LMTableViewController::timeUntilNextEvent() const
+{
+    return LMScheduleGatherer::timeUntilNextEvent(m_schedule.secondsUntilNextEvent);
+}
+
+bool LMTableViewController::isCollapsed(const std::string& identifier) const
+{
+    auto state = m_sectionsCollapsedState.find(identifier);
+    return state != m_sectionsCollapsedState.end() && state->second;
+}
+
+std::int32_t LMTableViewController::sectionForEventsHeader() const
+{
+    if (!m_settings->kalendoEnabled())
+        return absentSection;
+    return m_settings->nothingScheduledLabelEnabled() || hasAnythingScheduled() ? 0 : absentSection;
+}
+
+std::int32_t LMTableViewController::sectionForNotificationsHeader() const
+{
+    if (!m_settings->missivaEnabled())
+        return absentSection;
+    if (!m_settings->kalendoEnabled())
+        return 0;
+    if (!m_settings->nothingScheduledLabelEnabled() && !hasAnythingScheduled())
+        return 0;
+    return 1 + (hasAnyReminders() ? 1 : 0) + (hasAnyEvents() ? 1 : 0);
+}
+
+std::int32_t LMTableViewController::sectionForNotificationsFooter() const
+{
+    if (m_settings->missivaEnabled() && m_hasAnyNotifications && m_settings->dismissAllNotificationsButtonEnabled())
+        return static_cast<std::int32_t>(sectionCount() - 1);
+    return absentSection;
+}
+
 NSInteger LMTableViewController::numberOfSectionsInTableView(UITableView*)
 {
+    return sectionCount();
+}
+
+NSInteger LMTableViewController::sectionCount() const
+{
+    NSInteger schedule = 0;
+    if (m_settings->kalendoEnabled() && (m_settings->nothingScheduledLabelEnabled() || hasAnythingScheduled()))
+        schedule = 1 + static_cast<NSInteger>(m_schedule.eventData.size());
+    NSInteger notifications = 0;
+    if (m_settings->missivaEnabled() && (m_settings->noNotificationsLabelEnabled() || m_hasAnyNotifications)) {
+        notifications = 1 + static_cast<NSInteger>(m_notificationData.size());
+        if (m_hasAnyNotifications && m_settings->dismissAllNotificationsButtonEnabled())
+            ++notifications;
+    }
+    return schedule + notifications;
+}
+
+const LMEventList* LMTableViewController::eventList(NSInteger section) const
+{
+    auto list = m_schedule.eventData.find(std::to_string(section));
+    return list == m_schedule.eventData.end() || list->second.empty() ? nullptr : &list->second;
+}
+
+const LMNotificationList* LMTableViewController::notificationList(NSInteger key) const
+{
+    auto list = m_notificationData.find(std::to_string(key));
+    return list == m_notificationData.end() || list->second.empty() ? nullptr : &list->second;
+}
+
+NSInteger LMTableViewController::numberOfRowsInSection(UITableView*, NSInteger section)
+{
+    NSInteger events = sectionForEventsHeader();
+    NSInteger notifications = sectionForNotificationsHeader();
+    if (section == events || section == notifications)
+        return 0;
+    if (events < section && section < notifications) {
+        auto list = eventList(section);
+        if (!list || isCollapsed(list->front()->type().value_or("")))
+            return 0;
+        return static_cast<NSInteger>(list->size()) - 1;
+    }
+    if (section > notifications) {
+        auto key = std::to_string(section - notifications);
+        auto list = notificationList(section - notifications);
+        auto owner = m_notificationSectionsData.find(key);
+        if (!list || owner == m_notificationSectionsData.end() || !owner->second->sectionApp())
+            return 0;
+        return isCollapsed(owner->second->sectionID()) ? 0 : static_cast<NSInteger>(list->size());
+    }
     return 0;
 }
 
-NSInteger LMTableViewController::numberOfRowsInSection(UITableView*, NSInteger)
+CGFloat LMTableViewController::heightForRowAtIndexPath(UITableView*, const std::shared_ptr<NSIndexPath>&)
 {
-    return 0;
+    return cellHeight;
+}
+
+CGFloat LMTableViewController::heightForHeaderInSection(UITableView*, NSInteger section)
+{
+    if (section == sectionForEventsHeader() || section == sectionForNotificationsHeader())
+        return cellHeight * 0.65;
+    return cellHeight;
+}
+
+CGFloat LMTableViewController::heightForFooterInSection(UITableView*, NSInteger)
+{
+    return cellHeight * 0.25;
+}
+
+std::shared_ptr<UIView> LMTableViewController::viewForHeaderInSection(UITableView*, NSInteger section)
+{
+    NSInteger events = sectionForEventsHeader();
+    NSInteger notifications = sectionForNotificationsHeader();
+    if (section == events)
+        return sectionHeaderViewForType("events");
+    if (section == notifications)
+        return sectionHeaderViewForType("notifications");
+    if (section == sectionForNotificationsFooter() && m_settings->dismissAllNotificationsButtonEnabled())
+        return notificationFooterView();
+    if (events < section && section < notifications)
+        return eventHeaderViewAtSection(section);
+    if (section > notifications)
+        return notificationHeaderViewAtSection(section);
+    return nullptr;
 }
 
 std::shared_ptr<UITableViewCell> LMTableViewController::cellForRowAtIndexPath(
-    UITableView*, const std::shared_ptr<NSIndexPath>&)
+    UITableView*, const std::shared_ptr<NSIndexPath>& indexPath)
 {
-    auto cell = UITableViewCell::create();
-    cell->setBackgroundColor(UIColor::clearColor());
-    return cell;
+    NSInteger section = indexPath->section();
+    NSInteger notifications = sectionForNotificationsHeader();
+    if (sectionForEventsHeader() < section && section < notifications)
+        return cellForEventAtIndexPath(indexPath);
+    if (section > notifications)
+        return cellForNotificationAtIndexPath(indexPath);
+    return LMTableCellBuilder::plainCell();
+}
+
+std::shared_ptr<UIView> LMTableViewController::sectionHeaderViewForType(const std::string& type)
+{
+    return LMTableSummaryViews::summaryLine(*this, type);
+}
+
+std::shared_ptr<UIView> LMTableViewController::notificationFooterView()
+{
+    return LMTableSummaryViews::footer(objc::retain(this));
+}
+
+std::shared_ptr<UIView> LMTableViewController::eventHeaderViewAtSection(NSInteger section)
+{
+    return LMTableCellBuilder(objc::retain(this)).eventHeader(section, eventList(section));
+}
+
+std::shared_ptr<UIView> LMTableViewController::notificationHeaderViewAtSection(NSInteger section)
+{
+    NSInteger key = section - sectionForNotificationsHeader();
+    auto owner = m_notificationSectionsData.find(std::to_string(key));
+    if (owner == m_notificationSectionsData.end())
+        return nullptr;
+    return LMTableCellBuilder(objc::retain(this)).notificationHeader(section, key, owner->second, notificationList(key));
+}
+
+std::shared_ptr<UITableViewCell> LMTableViewController::cellForEventAtIndexPath(const std::shared_ptr<NSIndexPath>& indexPath)
+{
+    return LMTableCellBuilder(objc::retain(this)).eventRow(indexPath, eventList(indexPath->section()));
+}
+
+std::shared_ptr<UITableViewCell> LMTableViewController::cellForNotificationAtIndexPath(
+    const std::shared_ptr<NSIndexPath>& indexPath)
+{
+    auto list = notificationList(indexPath->section() - sectionForNotificationsHeader());
+    return LMTableCellBuilder(objc::retain(this)).notificationRow(indexPath, list);
+}
+
+void LMTableViewController::eventSectionSingleTapRecognizer(UITapGestureRecognizer* recognizer)
+{
+    auto header = objc::cast<LMTableViewSectionHeaderCell>(recognizer->view());
+    if (!header)
+        return;
+    if (auto list = eventList(header->section()))
+        showEventDisplayViewForEventItem(list->front());
+}
+
+void LMTableViewController::eventRowSingleTapRecognizer(UITapGestureRecognizer* recognizer)
+{
+    auto row = objc::cast<LMTableViewRowCell>(recognizer->view());
+    if (!row || !row->indexPath())
+        return;
+    auto list = eventList(row->indexPath()->section());
+    size_t index = static_cast<size_t>(row->indexPath()->row() + 1);
+    if (list && row->indexPath()->row() >= 0 && index < list->size())
+        showEventDisplayViewForEventItem((*list)[index]);
+}
+
+void LMTableViewController::showEventDisplayViewForEventItem(const std::shared_ptr<LMEventItem>&)
+{
+    // The overlay's own content arrives with the event detail view; until then it opens empty.
+    if (!m_settings->kalendoOverlayEnabled())
+        return;
+    if (auto overlay = LMSingleEventDisplayView::sharedInstance())
+        overlay->show();
+}
+
+void LMTableViewController::showNotificationDisplayViewForNotificationRow(
+    const std::shared_ptr<contracts::OBNotificationRow>&)
+{
+    if (auto overlay = LMSingleNotificationDisplayView::sharedInstance())
+        overlay->show();
+}
+
+void LMTableViewController::notificationRowSingleTapRecognizer(UITapGestureRecognizer* recognizer)
+{
+    auto cell = objc::cast<LMTableViewRowCell>(recognizer->view());
+    if (!cell || !cell->indexPath())
+        return;
+    auto list = notificationList(cell->indexPath()->section() - sectionForNotificationsHeader());
+    NSInteger index = cell->indexPath()->row();
+    if (!list || index < 0 || index >= static_cast<NSInteger>(list->size()))
+        return;
+    const auto& row = (*list)[static_cast<size_t>(index)];
+    if (m_settings->missivaOverlayEnabled())
+        showNotificationDisplayViewForNotificationRow(row);
+    else if (m_settings->missivaLaunchEnabled())
+        LMNotificationLauncher::open(*row, m_settings->location());
+}
+
+void LMTableViewController::notificationSectionSingleTapRecognizer(UITapGestureRecognizer* recognizer)
+{
+    if (auto header = objc::cast<LMTableViewSectionHeaderCell>(recognizer->view()))
+        changeCollapseStateOfSectionWithIdentifier(header->identifier());
+}
+
+void LMTableViewController::sectionDoubleTapRecognizer(UITapGestureRecognizer* recognizer)
+{
+    if (auto header = objc::cast<LMTableViewSectionHeaderCell>(recognizer->view()))
+        changeCollapseStateOfSectionWithIdentifier(header->identifier());
+}
+
+void LMTableViewController::sectionLongPressRecognizer(UILongPressGestureRecognizer* recognizer)
+{
+    if (recognizer->state() != UIGestureRecognizerState::Began)
+        return;
+    if (auto header = objc::cast<LMTableViewSectionHeaderCell>(recognizer->view()))
+        changeCollapseStateOfSectionWithIdentifier(header->identifier());
+}
+
+void LMTableViewController::notificationFooterViewSingleTapRecognizer(UITapGestureRecognizer*)
+{
+    if (auto overlay = LMClearAllNotificationsDisplayView::sharedInstance())
+        overlay->show();
+}
+
+void LMTableViewController::changeCollapseStateOfSectionWithIdentifier(const std::string& identifier)
+{
+    m_sectionsCollapsedState[identifier] = !isCollapsed(identifier);
+    refreshTableViewLayout();
 }

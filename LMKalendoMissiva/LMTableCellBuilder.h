@@ -1,0 +1,42 @@
+#pragma once
+
+#include "LMKalendoMissiva/LMTableViewController.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class UIColor;
+class UIImage;
+class UITableViewCell;
+class UIView;
+
+// Builds the headers and rows that stand for data: schedule and notification section headers,
+// the warning shown when the first notification section has no app, and both kinds of row.
+// Every one is made afresh each time the table asks for it.
+class LMTableCellBuilder {
+public:
+    explicit LMTableCellBuilder(std::shared_ptr<LMTableViewController>);
+
+    static std::shared_ptr<UITableViewCell> plainCell();
+    // The warning's text for the running system: the sorting setting's name changed with 9.0.
+    static std::string warningText();
+
+    std::shared_ptr<UIView> eventHeader(NSInteger section, const LMEventList*);
+    std::shared_ptr<UIView> notificationHeader(NSInteger section, NSInteger key,
+        const std::shared_ptr<contracts::OBNotificationSection>&, const LMNotificationList*);
+    std::shared_ptr<UITableViewCell> eventRow(const std::shared_ptr<NSIndexPath>&, const LMEventList*);
+    std::shared_ptr<UITableViewCell> notificationRow(const std::shared_ptr<NSIndexPath>&, const LMNotificationList*);
+
+private:
+    enum class Module { Kalendo, Missiva };
+    std::shared_ptr<UIColor> automaticColor(
+        Module, const std::string& identifier, const std::function<std::shared_ptr<UIImage>()>& source);
+    void addBackground(UITableViewCell&, Module, const std::shared_ptr<UIColor>& automatic, bool header);
+    std::shared_ptr<UIView> warningView();
+    CGRect cellFrame() const;
+
+    std::shared_ptr<LMTableViewController> m_controller;
+    const LMSettings& m_settings;
+    CGFloat m_width;
+};
