@@ -148,7 +148,7 @@ std::shared_ptr<UIView> LMTableCellBuilder::eventHeader(NSInteger section, const
     auto appItem = appItemForType(first->type());
 
     auto cell = LMTableViewSectionHeaderCell::initWithStyle(UITableViewCellStyleDefault, {}, section, type);
-    cell->setAccessibilityIdentifier("_eventSectionHeader");
+    cell->setAccessibilityIdentifier("_" + type + "SectionHeader");
     prepare(*cell, cellFrame());
     auto singleTap = std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::eventSectionSingleTapRecognizer);
     cell->addGestureRecognizer(singleTap);
@@ -244,7 +244,7 @@ std::shared_ptr<UITableViewCell> LMTableCellBuilder::eventRow(const std::shared_
     std::string type = item->type().value_or("");
 
     auto cell = LMTableViewRowCell::initWithStyle(UITableViewCellStyleDefault, {}, indexPath);
-    cell->setAccessibilityIdentifier("_eventRow");
+    cell->setAccessibilityIdentifier("_" + type + "Row");
     prepare(*cell, cellFrame());
     cell->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::eventRowSingleTapRecognizer));
     addBackground(*cell, Module::Kalendo, automaticColor(Module::Kalendo, type, [&] {

@@ -155,9 +155,11 @@ void LMTableViewController::finishReload(std::uint64_t generation, contracts::EK
         return;
     m_schedule = LMScheduleGatherer::gather(*m_settings, store, start, end, std::move(reminders));
     gatherNotifications(1);
-    m_tableView->reloadData();
+    // This table builds its headers as soon as it reloads, so the flags that the summary lines
+    // read are settled first.
     m_isCurrentlyReloadingData = false;
     m_hasLoadedDataAtLeastOnce = true;
+    m_tableView->reloadData();
 }
 
 void LMTableViewController::gatherNotifications(int key)
