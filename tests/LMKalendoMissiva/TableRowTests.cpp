@@ -78,7 +78,7 @@ TEST(ScheduleAndNotificationRows, AutomaticColoursAreWorkedOutOncePerIdentifier)
     DeviceSchedule schedule = underWayAndTomorrow();
     schedule.notifications.push_back(TableScene::notification("com.apple.MobileSMS", "Sam", "Lunch?", -120));
     TableScene scene(schedule);
-    MSHookMessageEx(objc_getClass("UIImage"), sel_registerName("mergedColor"), &countedMergedColor, &s_mergedColor);
+    MSHookMessageEx(UIImage::imageWithBitmap(Bitmap(1, 1))->objcClass(), sel_registerName("mergedColor"), &countedMergedColor, &s_mergedColor);
 
     auto& cache = scene.table().sectionsColorData();
     EXPECT_EQ(cache.size(), 3u); // event, reminder, com.apple.MobileSMS
