@@ -39,6 +39,9 @@ void collectText(const UIView& view, std::string_view field, std::string& text)
 TableScene::TableScene(const DeviceSchedule& schedule, const Preferences& preferences, springboard::Device device)
     : m_scene(withSchedule(std::move(device), schedule), preferences)
 {
+    // A panel on the Today page is built when the page first opens.
+    if (auto location = preferences.find("location"); location != preferences.end() && location->second == "2")
+        m_scene.host().openTodayPage();
     m_scene.advance(bootTime);
     reload();
 }
