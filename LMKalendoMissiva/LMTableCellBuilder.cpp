@@ -4,7 +4,6 @@
 #include "LMKalendoMissiva/LMTableViewSectionHeaderCell.h"
 #include "LMKalendoMissiva/LMTimeStamp.h"
 #include "contracts/OBAppItem.h"
-#include "contracts/OBImageFactory.h"
 #include "contracts/OBNotificationSection.h"
 #include "contracts/UIImageOBAdditions.h"
 #include "base/LMSystemVersion.h"
@@ -14,6 +13,7 @@
 #include "uikit/CAShapeLayer.h"
 #include "uikit/UIBezierPath.h"
 #include "uikit/UIFont.h"
+#include "uikit/UIImage.h"
 #include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
 #include "uikit/UILongPressGestureRecognizer.h"
@@ -259,12 +259,8 @@ std::shared_ptr<UITableViewCell> LMTableCellBuilder::eventRow(const std::shared_
     holder->setAccessibilityIdentifier("_bulletHolder");
     holder->setBackgroundColor(UIColor::clearColor());
     holder->setUserInteractionEnabled(false);
-    auto image = m_controller->bulletImage();
-    if (m_settings.kalendoCalendarColorsEnabled() && item->color()) {
-        static objc::ClassRef imageFactoryClass { "OBImageFactory" };
-        image = contracts::OBImageFactory::image(imageFactoryClass, image, item->color());
-    }
-    auto bullet = UIImageView::initWithImage(image);
+    auto bullet = UIImageView::initWithImage(
+        m_controller->bulletImage(m_settings.kalendoCalendarColorsEnabled() ? item->color() : nullptr));
     bullet->setAccessibilityIdentifier("_bulletView");
     bullet->setCenter(CGPointMake(holder->center().x - 5, holder->center().y - 5));
     holder->addSubview(bullet);

@@ -195,6 +195,17 @@ void LMTableViewController::refreshTableViewLayout()
         m_tableView->reloadData();
 }
 
+std::shared_ptr<UIImage> LMTableViewController::bulletImage(const std::shared_ptr<UIColor>& color)
+{
+    static objc::ClassRef imageFactoryClass { "OBImageFactory" };
+    if (!color)
+        return m_bulletImage;
+    auto& tinted = m_tintedBulletImages[color->hexString()];
+    if (!tinted)
+        tinted = contracts::OBImageFactory::image(imageFactoryClass, m_bulletImage, color);
+    return tinted;
+}
+
 std::vector<std::string> LMTableViewController::calendarBlacklist() const
 {
     return LMScheduleGatherer::calendarBlacklist(*m_settings);

@@ -85,6 +85,8 @@ public:
 
     const std::shared_ptr<LMSettings>& settings() const { return m_settings; }
     const std::shared_ptr<UIImage>& bulletImage() const { return m_bulletImage; }
+    // The bullet tinted with a calendar's colour; each colour is tinted once.
+    std::shared_ptr<UIImage> bulletImage(const std::shared_ptr<UIColor>&);
     double timeStampTransparency() const { return m_timeStampTransparency; }
     double kalendoSectionHeaderTransparency() const { return m_kalendoSectionHeaderTransparency; }
     double kalendoRowTransparencyWhenAutoColored() const { return m_kalendoRowTransparencyWhenAutoColored; }
@@ -136,6 +138,7 @@ private:
     std::shared_ptr<LMSettings> m_settings;
     std::shared_ptr<UITableView> m_tableView;
     std::shared_ptr<UIImage> m_bulletImage;
+    std::map<std::string, std::shared_ptr<UIImage>> m_tintedBulletImages;
     double m_timeStampTransparency { 1.0 };
     double m_kalendoSectionHeaderTransparency { 0.1 };
     double m_kalendoRowTransparencyWhenAutoColored { 0.05 };

@@ -115,11 +115,28 @@ template <class View, void (View::*tick)(NSTimer*)> void TimerTick(benchmark::St
     state.counters["cpu_us_per_tick"] = total * 1e6 / static_cast<double>(state.iterations());
     state.counters["empty_timer_cpu_us_per_tick"] = floor * 1e6;
 }
+// The 10-second tick starts a reload that finishes on the main queue after the reminders come
+// back from the background; the tick is timed until the table is rebuilt with the demo's items.
+void ScheduleReloadTick(benchmark::State& state)
+{
+    double floor = emptyTimerHourSeconds() / hour;
+    DemoPhone phone;
+    auto view = LMView::sharedInstance();
+    double total = 0;
+    for (auto _ : state) {
+        double start = processCpuSeconds();
+        view->scheduleAndNotificationsUpdateTimer(nullptr);
+        dispatch::RunLoop::main().runUntilIdle();
+        total += processCpuSeconds() - start;
+    }
+    state.counters["cpu_us_per_tick"] = total * 1e6 / static_cast<double>(state.iterations());
+    state.counters["empty_timer_cpu_us_per_tick"] = floor * 1e6;
+}
+
 BENCHMARK_TEMPLATE(TimerTick, LMView, &LMView::frameUpdateTimer)->Name("TimerTick/panel_orientation_0.1s");
 BENCHMARK_TEMPLATE(TimerTick, LMView, &LMView::visibilityHandlerAndTimeUpdateTimer)
     ->Name("TimerTick/panel_visibility_1s");
-BENCHMARK_TEMPLATE(TimerTick, LMView, &LMView::scheduleAndNotificationsUpdateTimer)
-    ->Name("TimerTick/panel_schedule_10s");
+BENCHMARK(ScheduleReloadTick)->Name("TimerTick/panel_schedule_10s");
 BENCHMARK_TEMPLATE(TimerTick, LMView, &LMView::weatherUpdateTimer)->Name("TimerTick/panel_weather_1800s");
 BENCHMARK_TEMPLATE(TimerTick, LMTimeDisplayView, &LMTimeDisplayView::updateTimer)
     ->Name("TimerTick/clock_overlay_1s");

@@ -1,0 +1,124 @@
+// The schedule and notification table under load: 500 notifications in 50 apps, 100 events and
+// 100 reminders on the demo device. Side by side in one run: the main thread's processor time of
+// one whole reload (the gathering, then the table rebuilt), of the support library's part of it
+// (the notification catalogue, which draws each app's icon anew), of the table alone building its
+// headers and rows from gathered data, and of one full-screen render of the same screen.
+//
+// The toolkit's table builds every header and row when it reloads, not only those on screen, so
+// the table's figure covers all of them (about 750 views with their labels).
+#include "DeviceProfile.h"
+#include "DeviceRoot.h"
+#include "Simulator.h"
+
+#include "LMKalendoMissiva/LMTableViewController.h"
+#include "_LMContainerView/LMView.h"
+#include "dispatch/RunLoop.h"
+#include "eventkit/DeviceCalendars.h"
+#include "orblib/DeviceNotifications.h"
+#include "contracts/OBNotificationsProvider.h"
+#include "objc/ClassRef.h"
+#include "uikit/UITableView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <time.h>
+
+namespace {
+
+double threadCpuSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+void fillDevice(CFAbsoluteTime now)
+{
+    std::vector<eventkit::CalendarRecord> calendars { { "Work", 0.18, 0.49, 0.88 }, { "Home", 0.2, 0.78, 0.35 } };
+    std::vector<eventkit::EventRecord> events;
+    std::vector<eventkit::ReminderRecord> reminders;
+    for (int i = 0; i < 100; ++i) {
+        events.push_back({ .title = "Event " + std::to_string(i), .calendar = i % 2 ? "Work" : "Home",
+            .start = now + 600 + i * 3000, .end = now + 600 + i * 3000 + 1800 });
+        reminders.push_back({ .title = "Reminder " + std::to_string(i), .due = now + 300 + i * 3000 });
+    }
+    eventkit::DeviceCalendars::set(calendars, events, reminders);
+
+    const char* apps[] = { "com.apple.MobileSMS", "com.apple.mobilesafari", "com.apple.weather", "com.apple.mobilecal",
+        "com.apple.mobileslideshow" };
+    std::vector<orblib::NotificationRecord> notifications;
+    for (int i = 0; i < 500; ++i) {
+        int section = i % 50;
+        notifications.push_back({ .app = apps[section % 5], .sectionID = "section." + std::to_string(section),
+            .title = "Sender " + std::to_string(i), .message = "A message of moderate length, number " + std::to_string(i),
+            .date = now - 60 - i });
+    }
+    orblib::DeviceNotifications::set(notifications);
+}
+
+class LoadedPhone {
+public:
+    LoadedPhone()
+        : m_root(std::nullopt, false)
+        , m_simulator(DeviceProfile::demo())
+    {
+        fillDevice(dispatch::RunLoop::main().now());
+        m_simulator.advance(6);
+        reload();
+    }
+    LMTableViewController& table() { return *LMView::sharedInstance()->tableViewController(); }
+    void reload()
+    {
+        table().reloadTableViewData();
+        dispatch::RunLoop::main().runUntilIdle();
+    }
+    Simulator& simulator() { return m_simulator; }
+
+private:
+    DeviceRoot m_root;
+    Simulator m_simulator;
+};
+
+void TableUnderLoad(benchmark::State& state)
+{
+    LoadedPhone phone;
+    auto& table = phone.table();
+    if (table.notificationCount() != 500 || table.eventData().size() != 2)
+        state.SkipWithError("the device's items did not all reach the table");
+
+    static objc::ClassRef providerClass { "OBNotificationsProvider" };
+    double reload = 0, build = 0, render = 0, catalogue = 0;
+    for (auto _ : state) {
+        double start = threadCpuSeconds();
+        phone.reload();
+        reload += threadCpuSeconds() - start;
+
+        start = threadCpuSeconds();
+        benchmark::DoNotOptimize(contracts::OBNotificationsProvider::currentNotificationsCatalogue.toClass(providerClass));
+        catalogue += threadCpuSeconds() - start;
+
+        start = threadCpuSeconds();
+        table.tableView()->reloadData();
+        build += threadCpuSeconds() - start;
+
+        start = threadCpuSeconds();
+        benchmark::DoNotOptimize(phone.simulator().snapshot());
+        render += threadCpuSeconds() - start;
+    }
+    double n = static_cast<double>(state.iterations());
+    state.counters["reload_main_thread_ms"] = reload * 1e3 / n;
+    state.counters["table_build_ms"] = build * 1e3 / n;
+    state.counters["support_library_catalogue_ms"] = catalogue * 1e3 / n;
+    state.counters["full_screen_render_ms"] = render * 1e3 / n;
+    state.counters["table_rows"] = static_cast<double>(
+        [&] {
+            NSInteger rows = 0;
+            for (NSInteger s = 0; s < table.tableView()->numberOfSections(); ++s)
+                rows += table.tableView()->numberOfRowsInSection(s);
+            return rows;
+        }());
+}
+BENCHMARK(TableUnderLoad)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
