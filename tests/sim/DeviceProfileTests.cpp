@@ -75,7 +75,7 @@ TEST(DeviceProfile, TheDemoDeviceIsAnIPhone6OnIOS93)
     EXPECT_EQ(demo.weather->hours.front().time, 471204000);
     ASSERT_TRUE(demo.nowPlaying);
     EXPECT_TRUE(demo.device.musicPlaying);
-    EXPECT_EQ(demo.device.applications.size(), 8u);
+    EXPECT_EQ(demo.device.applications.size(), 9u);
     EXPECT_EQ(demo.device.switcherOrder.front(), "com.apple.mobilesafari");
     ASSERT_EQ(demo.alarms.size(), 1u);
     EXPECT_EQ(demo.alarms[0].hour, 7);
