@@ -5,7 +5,8 @@
 #include "foundation/NSDate.h"
 #include "uikit/UIColor.h"
 
-std::shared_ptr<LMEventItem> LMEventItem::initFromCalendarItem(std::shared_ptr<contracts::EKCalendarItem> source)
+std::shared_ptr<LMEventItem> LMEventItem::initFromCalendarItem(
+    std::shared_ptr<contracts::EKCalendarItem> source)
 {
     auto item = std::make_shared<LMEventItem>();
     if (!source)

@@ -18,5 +18,6 @@ void LMNotificationLauncher::open(contracts::OBNotificationRow& row, int locatio
     if (url)
         contracts::OBSBUIController::launchURLPromptToUnlockIfNecessary.toClass(controllerClass, *url);
     else
-        contracts::OBSBUIController::activateApplicationPromptToUnlockIfNecessary.toClass(controllerClass, row.app());
+        contracts::OBSBUIController::activateApplicationPromptToUnlockIfNecessary.toClass(
+            controllerClass, row.app());
 }

@@ -3,10 +3,10 @@
 #include "LMKalendoMissiva/LMTableViewRowCell.h"
 #include "LMKalendoMissiva/LMTableViewSectionHeaderCell.h"
 #include "LMKalendoMissiva/LMTimeStamp.h"
+#include "base/LMSystemVersion.h"
 #include "contracts/OBAppItem.h"
 #include "contracts/OBNotificationSection.h"
 #include "contracts/UIImageOBAdditions.h"
-#include "base/LMSystemVersion.h"
 #include "objc/ClassRef.h"
 #include "objc/Format.h"
 #include "settings/LMSettings.h"
@@ -16,13 +16,10 @@
 #include "uikit/UIImage.h"
 #include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
-#include "uikit/UILongPressGestureRecognizer.h"
-#include "uikit/UITableView.h"
-#include "uikit/UITapGestureRecognizer.h"
 
 namespace {
 
-constexpr CGFloat h = LMTableViewController::cellHeight;
+constexpr CGFloat h = 40;
 constexpr unsigned long topCorners = UIRectCornerTopLeft | UIRectCornerTopRight;
 constexpr unsigned long bottomCorners = UIRectCornerBottomLeft | UIRectCornerBottomRight;
 
@@ -30,14 +27,16 @@ std::shared_ptr<contracts::OBAppItem> appItemForType(const std::optional<std::st
 {
     static objc::ClassRef itemClass { "OBAppItem" };
     if (type == "event")
-        return contracts::make<contracts::OBAppItem>(itemClass, contracts::OBAppItem::initFromIdentifier, "com.apple.mobilecal", false);
+        return contracts::make<contracts::OBAppItem>(
+            itemClass, contracts::OBAppItem::initFromIdentifier, "com.apple.mobilecal", false);
     if (type == "reminder")
-        return contracts::make<contracts::OBAppItem>(itemClass, contracts::OBAppItem::initFromIdentifier, "com.apple.reminders", false);
+        return contracts::make<contracts::OBAppItem>(
+            itemClass, contracts::OBAppItem::initFromIdentifier, "com.apple.reminders", false);
     return nullptr;
 }
 
-std::shared_ptr<UILabel> makeLabel(const char* field, CGRect frame, std::string text, CGFloat fontSize, NSInteger lines,
-    const std::shared_ptr<UIColor>& color)
+std::shared_ptr<UILabel> makeLabel(const char* field, CGRect frame, std::string text, CGFloat fontSize,
+    NSInteger lines, const std::shared_ptr<UIColor>& color)
 {
     auto label = UILabel::create(frame);
     label->setAccessibilityIdentifier(field);
@@ -49,8 +48,8 @@ std::shared_ptr<UILabel> makeLabel(const char* field, CGRect frame, std::string 
     return label;
 }
 
-std::shared_ptr<UILabel> timeLabel(CGFloat width, CGFloat y, const std::shared_ptr<NSDate>& date, const LMSettings& settings,
-    std::shared_ptr<UIColor> color, double alpha)
+std::shared_ptr<UILabel> timeLabel(CGFloat width, CGFloat y, const std::shared_ptr<NSDate>& date,
+    const LMSettings& settings, std::shared_ptr<UIColor> color, double alpha)
 {
     auto label = makeLabel("_timeLabel", CGRectMake(width - 0.15 * width - 10, y, 0.15 * width, h),
         LMTimeStamp::text(date, settings.militaryTime()), 12, 1, color);
@@ -63,7 +62,8 @@ std::shared_ptr<UILabel> timeLabel(CGFloat width, CGFloat y, const std::shared_p
 void outline(UIView& cell, unsigned long corners)
 {
     auto mask = CAShapeLayer::layer();
-    mask->setPath(UIBezierPath::bezierPathWithRoundedRect(cell.bounds(), corners, CGSizeMake(5, 5))->CGPath());
+    mask->setPath(
+        UIBezierPath::bezierPathWithRoundedRect(cell.bounds(), corners, CGSizeMake(5, 5))->CGPath());
     cell.layer().setMask(mask);
     cell.setClipsToBounds(true);
 }
@@ -86,12 +86,11 @@ void addIcon(UIView& cell, std::shared_ptr<UIImageView> icon, CGFloat side)
 
 } // namespace
 
-LMTableCellBuilder::LMTableCellBuilder(std::shared_ptr<LMTableViewController> controller)
-    : m_controller(std::move(controller))
-    , m_settings(*m_controller->settings())
-    , m_width(m_controller->tableView()->width())
-{
-}
+LMTableCellBuilder::LMTableCellBuilder(LMTableCellSource& source)
+    : m_source(source)
+    , m_settings(*source.settings())
+    , m_width(source.cellWidth())
+{ }
 
 CGRect LMTableCellBuilder::cellFrame() const
 {
@@ -112,7 +111,7 @@ std::shared_ptr<UIColor> LMTableCellBuilder::automaticColor(
                                              : m_settings.autoColorNotificationSectionEnabled();
     if (!enabled)
         return nullptr;
-    auto& cache = m_controller->sectionsColorData();
+    auto& cache = m_source.sectionsColorData();
     if (auto cached = cache.find(identifier); cached != cache.end())
         return cached->second;
     auto image = source();
@@ -126,9 +125,12 @@ void LMTableCellBuilder::addBackground(
     UITableViewCell& cell, Module module, const std::shared_ptr<UIColor>& automatic, bool header)
 {
     bool kalendo = module == Module::Kalendo;
-    bool autoColored = kalendo ? m_settings.autoColorEventSectionEnabled() : m_settings.autoColorNotificationSectionEnabled();
-    double headerAlpha = kalendo ? m_controller->kalendoSectionHeaderTransparency() : m_controller->missivaSectionHeaderTransparency();
-    double rowAlpha = kalendo ? m_controller->kalendoRowTransparencyWhenAutoColored() : m_controller->missivaRowTransparencyWhenAutoColored();
+    bool autoColored = kalendo ? m_settings.autoColorEventSectionEnabled()
+                               : m_settings.autoColorNotificationSectionEnabled();
+    double headerAlpha
+        = kalendo ? m_source.kalendoSectionHeaderTransparency() : m_source.missivaSectionHeaderTransparency();
+    double rowAlpha = kalendo ? m_source.kalendoRowTransparencyWhenAutoColored()
+                              : m_source.missivaRowTransparencyWhenAutoColored();
     auto background = UIView::create(cell.bounds());
     background->setBackgroundColor(autoColored ? automatic : UIColor::blackColor());
     background->setAlpha(header || !autoColored ? headerAlpha : rowAlpha);
@@ -141,7 +143,7 @@ std::shared_ptr<UIView> LMTableCellBuilder::eventHeader(NSInteger section, const
         return nullptr;
     const auto& first = list->front();
     std::string type = first->type().value_or("");
-    bool collapsed = m_controller->isCollapsed(type);
+    bool collapsed = m_source.isCollapsed(type);
     std::string title = collapsed && list->size() >= 2
         ? objc::format("(%ld) %@", static_cast<long>(list->size() - 1), first->title())
         : first->title();
@@ -150,25 +152,22 @@ std::shared_ptr<UIView> LMTableCellBuilder::eventHeader(NSInteger section, const
     auto cell = LMTableViewSectionHeaderCell::initWithStyle(UITableViewCellStyleDefault, {}, section, type);
     cell->setAccessibilityIdentifier("_" + type + "SectionHeader");
     prepare(*cell, cellFrame());
-    auto singleTap = std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::eventSectionSingleTapRecognizer);
-    cell->addGestureRecognizer(singleTap);
-    if (m_settings.kalendoCollapseEnabled()) {
-        auto doubleTap = std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::sectionDoubleTapRecognizer);
-        doubleTap->setNumberOfTapsRequired(2);
-        cell->addGestureRecognizer(doubleTap);
-        singleTap->requireGestureRecognizerToFail(doubleTap);
-        cell->addGestureRecognizer(std::make_shared<UILongPressGestureRecognizer>(m_controller, &LMTableViewController::sectionLongPressRecognizer));
-    }
     outline(*cell, collapsed || list->size() == 1 ? UIRectCornerAllCorners : topCorners);
-    addBackground(*cell, Module::Kalendo, automaticColor(Module::Kalendo, type, [&] { return appItem ? appItem->iconImage() : nullptr; }), true);
+    addBackground(*cell, Module::Kalendo,
+        automaticColor(Module::Kalendo, type, [&] { return appItem ? appItem->iconImage() : nullptr; }),
+        true);
     addIcon(*cell, appItem ? appItem->iconImageView() : nullptr, 0.6 * h);
 
     CGFloat iconWidth = appItem ? 0.6 * h : 0;
-    std::string text = m_settings.kalendoPrivacyModeEnabled() ? type : title + (first->isNow() ? " (active)" : "");
-    cell->addSubview(makeLabel("_titleLabel", CGRectMake(iconWidth + 0.04 * m_width, -2, m_width - 1.5 * (0.15 * m_width) - 10 - iconWidth, h),
+    std::string text
+        = m_settings.kalendoPrivacyModeEnabled() ? type : title + (first->isNow() ? " (active)" : "");
+    cell->addSubview(makeLabel("_titleLabel",
+        CGRectMake(iconWidth + 0.04 * m_width, -2, m_width - 1.5 * (0.15 * m_width) - 10 - iconWidth, h),
         text, 14, 1, m_settings.themeColor()));
-    auto timeColor = m_settings.kalendoCalendarColorsEnabled() && first->color() ? first->color() : m_settings.themeColor();
-    cell->addSubview(timeLabel(m_width, -2, first->date(), m_settings, timeColor, m_controller->timeStampTransparency()));
+    auto timeColor = m_settings.kalendoCalendarColorsEnabled() && first->color() ? first->color()
+                                                                                 : m_settings.themeColor();
+    cell->addSubview(
+        timeLabel(m_width, -2, first->date(), m_settings, timeColor, m_source.timeStampTransparency()));
     return cell;
 }
 
@@ -208,34 +207,33 @@ std::shared_ptr<UIView> LMTableCellBuilder::notificationHeader(NSInteger section
     if (!list)
         return nullptr;
     std::string identifier = owner->sectionID();
-    bool collapsed = m_controller->isCollapsed(identifier);
-    std::string title = collapsed ? objc::format("(%ld) %@", static_cast<long>(list->size()), app->displayName()) : app->displayName();
+    bool collapsed = m_source.isCollapsed(identifier);
+    std::string title = collapsed
+        ? objc::format("(%ld) %@", static_cast<long>(list->size()), app->displayName())
+        : app->displayName();
 
-    auto cell = LMTableViewSectionHeaderCell::initWithStyle(UITableViewCellStyleDefault, {}, section, identifier);
+    auto cell
+        = LMTableViewSectionHeaderCell::initWithStyle(UITableViewCellStyleDefault, {}, section, identifier);
     cell->setAccessibilityIdentifier("_notificationSectionHeader");
     prepare(*cell, cellFrame());
-    cell->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::notificationSectionSingleTapRecognizer));
-    if (m_settings.missivaCollapseEnabled()) {
-        auto doubleTap = std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::sectionDoubleTapRecognizer);
-        doubleTap->setNumberOfTapsRequired(2);
-        cell->addGestureRecognizer(doubleTap);
-        cell->addGestureRecognizer(std::make_shared<UILongPressGestureRecognizer>(m_controller, &LMTableViewController::sectionLongPressRecognizer));
-    }
     // The section's dismiss button (x w - h - 10, y 2, side h) comes with section dismissal.
     outline(*cell, collapsed ? UIRectCornerAllCorners : topCorners);
-    addBackground(*cell, Module::Missiva, automaticColor(Module::Missiva, identifier, [&] { return owner->sectionIcon(); }), true);
+    addBackground(*cell, Module::Missiva,
+        automaticColor(Module::Missiva, identifier, [&] { return owner->sectionIcon(); }), true);
     auto icon = owner->sectionAppIconImageViewWithSize(0.6 * h);
     CGFloat iconWidth = icon ? icon->width() : 0;
     if (icon) {
         icon->setFrame(CGRectMake(5, 5, icon->width(), icon->height()));
         addIcon(*cell, icon, icon->width());
     }
-    cell->addSubview(makeLabel("_titleLabel", CGRectMake(iconWidth + 0.04 * m_width, -2, m_width - (iconWidth + 5), h), title, 14, 1,
-        m_settings.themeColor()));
+    cell->addSubview(
+        makeLabel("_titleLabel", CGRectMake(iconWidth + 0.04 * m_width, -2, m_width - (iconWidth + 5), h),
+            title, 14, 1, m_settings.themeColor()));
     return cell;
 }
 
-std::shared_ptr<UITableViewCell> LMTableCellBuilder::eventRow(const std::shared_ptr<NSIndexPath>& indexPath, const LMEventList* list)
+std::shared_ptr<UITableViewCell> LMTableCellBuilder::eventRow(
+    const std::shared_ptr<NSIndexPath>& indexPath, const LMEventList* list)
 {
     size_t index = static_cast<size_t>(indexPath->row()) + 1;
     if (!list || indexPath->row() < 0 || index >= list->size())
@@ -246,11 +244,13 @@ std::shared_ptr<UITableViewCell> LMTableCellBuilder::eventRow(const std::shared_
     auto cell = LMTableViewRowCell::initWithStyle(UITableViewCellStyleDefault, {}, indexPath);
     cell->setAccessibilityIdentifier("_" + type + "Row");
     prepare(*cell, cellFrame());
-    cell->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::eventRowSingleTapRecognizer));
-    addBackground(*cell, Module::Kalendo, automaticColor(Module::Kalendo, type, [&] {
-        auto appItem = appItemForType(item->type());
-        return appItem ? appItem->iconImage() : nullptr;
-    }), false);
+    addBackground(*cell, Module::Kalendo,
+        automaticColor(Module::Kalendo, type,
+            [&] {
+                auto appItem = appItemForType(item->type());
+                return appItem ? appItem->iconImage() : nullptr;
+            }),
+        false);
     if (index == list->size() - 1)
         outline(*cell, bottomCorners);
 
@@ -260,16 +260,19 @@ std::shared_ptr<UITableViewCell> LMTableCellBuilder::eventRow(const std::shared_
     holder->setBackgroundColor(UIColor::clearColor());
     holder->setUserInteractionEnabled(false);
     auto bullet = UIImageView::initWithImage(
-        m_controller->bulletImage(m_settings.kalendoCalendarColorsEnabled() ? item->color() : nullptr));
+        m_source.bulletImage(m_settings.kalendoCalendarColorsEnabled() ? item->color() : nullptr));
     bullet->setAccessibilityIdentifier("_bulletView");
     bullet->setCenter(CGPointMake(holder->center().x - 5, holder->center().y - 5));
     holder->addSubview(bullet);
     cell->addSubview(holder);
 
-    std::string text = m_settings.kalendoPrivacyModeEnabled() ? type : item->title() + (item->isNow() ? " (active)" : "");
-    cell->addSubview(makeLabel("_titleLabel", CGRectMake(1.04 * side + 0.04 * m_width, -3, m_width - 1.7 * (0.15 * m_width) - 10, h), text,
-        12, 2, m_settings.themeColor()));
-    cell->addSubview(timeLabel(m_width, -3, item->date(), m_settings, m_settings.themeColor(), m_controller->timeStampTransparency()));
+    std::string text
+        = m_settings.kalendoPrivacyModeEnabled() ? type : item->title() + (item->isNow() ? " (active)" : "");
+    cell->addSubview(makeLabel("_titleLabel",
+        CGRectMake(1.04 * side + 0.04 * m_width, -3, m_width - 1.7 * (0.15 * m_width) - 10, h), text, 12, 2,
+        m_settings.themeColor()));
+    cell->addSubview(timeLabel(
+        m_width, -3, item->date(), m_settings, m_settings.themeColor(), m_source.timeStampTransparency()));
     return cell;
 }
 
@@ -284,8 +287,8 @@ std::shared_ptr<UITableViewCell> LMTableCellBuilder::notificationRow(
     auto cell = LMTableViewRowCell::initWithStyle(UITableViewCellStyleDefault, {}, indexPath);
     cell->setAccessibilityIdentifier("_notificationRow");
     prepare(*cell, cellFrame());
-    cell->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(m_controller, &LMTableViewController::notificationRowSingleTapRecognizer));
-    addBackground(*cell, Module::Missiva, automaticColor(Module::Missiva, row->sectionID(), [&] { return row->icon(); }), false);
+    addBackground(*cell, Module::Missiva,
+        automaticColor(Module::Missiva, row->sectionID(), [&] { return row->icon(); }), false);
     if (index == list->size() - 1) {
         outline(*cell, bottomCorners);
     } else if (const auto& background = cell->backgroundView()) {
@@ -297,11 +300,13 @@ std::shared_ptr<UITableViewCell> LMTableCellBuilder::notificationRow(
     std::string text = "notification";
     if (!m_settings.missivaPrivacyModeEnabled()) {
         auto title = row->title();
-        text = (title && !title->empty() ? *title + " - " : std::string()) + (row->attachmentImage() ? "*has image* " : "")
-            + row->message().value_or("no message");
+        text = (title && !title->empty() ? *title + " - " : std::string())
+            + (row->attachmentImage() ? "*has image* " : "") + row->message().value_or("no message");
     }
-    cell->addSubview(makeLabel("_titleLabel", CGRectMake(0.04 * m_width, -3, m_width - 1.5 * (0.15 * m_width) - 10, h), text, 12, 2,
-        m_settings.themeColor()));
-    cell->addSubview(timeLabel(m_width, -3, row->date(), m_settings, m_settings.themeColor(), m_controller->timeStampTransparency()));
+    cell->addSubview(
+        makeLabel("_titleLabel", CGRectMake(0.04 * m_width, -3, m_width - 1.5 * (0.15 * m_width) - 10, h),
+            text, 12, 2, m_settings.themeColor()));
+    cell->addSubview(timeLabel(
+        m_width, -3, row->date(), m_settings, m_settings.themeColor(), m_source.timeStampTransparency()));
     return cell;
 }

@@ -1,22 +1,31 @@
 #pragma once
 
-#include "LMKalendoMissiva/LMTableViewController.h"
+#include "LMKalendoMissiva/LMSchedule.h"
+#include "LMKalendoMissiva/LMTableCellSource.h"
+#include "foundation/NSObjCRuntime.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 
+class NSIndexPath;
 class UIColor;
 class UIImage;
 class UITableViewCell;
 class UIView;
+namespace contracts {
+class OBNotificationRow;
+class OBNotificationSection;
+}
+
+using LMNotificationList = std::vector<std::shared_ptr<contracts::OBNotificationRow>>;
 
 // Builds the headers and rows that stand for data: schedule and notification section headers,
 // the warning shown when the first notification section has no app, and both kinds of row.
-// Every one is made afresh each time the table asks for it.
+// Every one is made afresh each time the table asks for it; the controller adds their gestures.
 class LMTableCellBuilder {
 public:
-    explicit LMTableCellBuilder(std::shared_ptr<LMTableViewController>);
+    explicit LMTableCellBuilder(LMTableCellSource&);
 
     static std::shared_ptr<UITableViewCell> plainCell();
     // The warning's text for the running system: the sorting setting's name changed with 9.0.
@@ -26,7 +35,8 @@ public:
     std::shared_ptr<UIView> notificationHeader(NSInteger section, NSInteger key,
         const std::shared_ptr<contracts::OBNotificationSection>&, const LMNotificationList*);
     std::shared_ptr<UITableViewCell> eventRow(const std::shared_ptr<NSIndexPath>&, const LMEventList*);
-    std::shared_ptr<UITableViewCell> notificationRow(const std::shared_ptr<NSIndexPath>&, const LMNotificationList*);
+    std::shared_ptr<UITableViewCell> notificationRow(
+        const std::shared_ptr<NSIndexPath>&, const LMNotificationList*);
 
 private:
     enum class Module { Kalendo, Missiva };
@@ -36,7 +46,7 @@ private:
     std::shared_ptr<UIView> warningView();
     CGRect cellFrame() const;
 
-    std::shared_ptr<LMTableViewController> m_controller;
+    LMTableCellSource& m_source;
     const LMSettings& m_settings;
     CGFloat m_width;
 };

@@ -1,15 +1,15 @@
 #include "LMKalendoMissiva/LMTableSummaryViews.h"
 
 #include "LMKalendoMissiva/LMScheduleGatherer.h"
-#include "LMKalendoMissiva/LMTableViewController.h"
 #include "objc/Format.h"
 #include "settings/LMSettings.h"
 #include "uikit/UIFont.h"
 #include "uikit/UILabel.h"
-#include "uikit/UITableView.h"
-#include "uikit/UITapGestureRecognizer.h"
 
 namespace {
+
+// The table's cell height: the lines are made that high and the table shows them shorter.
+constexpr CGFloat lineHeight = 40;
 
 std::shared_ptr<UILabel> centredLabel(CGRect frame, std::string text, const LMSettings& settings)
 {
@@ -25,11 +25,11 @@ std::shared_ptr<UILabel> centredLabel(CGRect frame, std::string text, const LMSe
     return label;
 }
 
-std::string scheduleText(const LMTableViewController& controller, const LMSettings& settings)
+std::string scheduleText(const LMTableSummary& summary, const LMSettings& settings)
 {
-    if (!controller.hasLoadedDataAtLeastOnce())
+    if (!summary.hasLoadedDataAtLeastOnce)
         return "Loading schedule...";
-    if (!controller.hasAnythingScheduled()) {
+    if (!summary.hasAnythingScheduled) {
         int days = LMScheduleGatherer::boundedDaysFromNow(settings.kalendoDaysFromNow());
         if (days == 2)
             return "You have nothing scheduled for today or tomorrow";
@@ -41,43 +41,44 @@ std::string scheduleText(const LMTableViewController& controller, const LMSettin
     }
     if (!settings.somethingScheduledLabelEnabled())
         return {};
-    return objc::format("Your next %@ is %@", controller.nextEventType().value_or(""), controller.timeUntilNextEvent());
+    return objc::format("Your next %@ is %@", summary.nextEventType, summary.timeUntilNextEvent);
 }
 
-std::string notificationText(const LMTableViewController& controller, const LMSettings& settings)
+std::string notificationText(const LMTableSummary& summary, const LMSettings& settings)
 {
-    if (!controller.hasLoadedDataAtLeastOnce())
+    if (!summary.hasLoadedDataAtLeastOnce)
         return "Loading notifications...";
-    if (!controller.hasAnyNotifications())
+    if (!summary.hasAnyNotifications)
         return "No notifications";
     if (!settings.hasNotificationsLabelEnabled())
         return {};
-    if (controller.notificationCount() == 1)
+    if (summary.notificationCount == 1)
         return "You have 1 notification";
-    return objc::format("You have %d notifications", controller.notificationCount());
+    return objc::format("You have %d notifications", summary.notificationCount);
 }
 
 } // namespace
 
-std::string LMTableSummaryViews::summaryText(const LMTableViewController& controller, const std::string& type)
+std::string LMTableSummaryViews::summaryText(
+    const LMTableSummary& summary, const LMSettings& settings, const std::string& type)
 {
-    const auto& settings = *controller.settings();
-    return type == "events" ? scheduleText(controller, settings) : notificationText(controller, settings);
+    return type == "events" ? scheduleText(summary, settings) : notificationText(summary, settings);
 }
 
-std::shared_ptr<UIView> LMTableSummaryViews::summaryLine(const LMTableViewController& controller, const std::string& type)
+std::shared_ptr<UIView> LMTableSummaryViews::summaryLine(
+    CGFloat width, std::string text, const LMSettings& settings, const std::string& type)
 {
-    CGRect frame = CGRectMake(0, 0, controller.tableView()->width(), LMTableViewController::cellHeight);
+    CGRect frame = CGRectMake(0, 0, width, lineHeight);
     auto view = UIView::create(frame);
     view->setAccessibilityIdentifier(type == "events" ? "_eventsSummary" : "_notificationsSummary");
     view->setBackgroundColor(UIColor::clearColor());
-    view->addSubview(centredLabel(frame, summaryText(controller, type), *controller.settings()));
+    view->addSubview(centredLabel(frame, std::move(text), settings));
     return view;
 }
 
-std::shared_ptr<UIView> LMTableSummaryViews::footer(const std::shared_ptr<LMTableViewController>& controller)
+std::shared_ptr<UIView> LMTableSummaryViews::footer(CGFloat width, const LMSettings& settings)
 {
-    CGRect frame = CGRectMake(0, 0, controller->tableView()->width(), LMTableViewController::cellHeight);
+    CGRect frame = CGRectMake(0, 0, width, lineHeight);
     auto view = UIView::create(frame);
     view->setAccessibilityIdentifier("_notificationFooterView");
     view->setBackgroundColor(UIColor::clearColor());
@@ -87,8 +88,6 @@ std::shared_ptr<UIView> LMTableSummaryViews::footer(const std::shared_ptr<LMTabl
     tint->setBackgroundColor(UIColor::redColor());
     tint->setAlpha(0.1);
     view->addSubview(tint);
-    view->addSubview(centredLabel(frame, "Dismiss All Notifications", *controller->settings()));
-    view->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(
-        controller, &LMTableViewController::notificationFooterViewSingleTapRecognizer));
+    view->addSubview(centredLabel(frame, "Dismiss All Notifications", settings));
     return view;
 }

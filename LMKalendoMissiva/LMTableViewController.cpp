@@ -6,17 +6,17 @@
 #include "LMKalendoMissiva/LMSingleEventDisplayView.h"
 #include "LMKalendoMissiva/LMSingleNotificationDisplayView.h"
 #include "LMKalendoMissiva/LMTableCellBuilder.h"
+#include "LMKalendoMissiva/LMTableLayoutHost.h"
 #include "LMKalendoMissiva/LMTableSummaryViews.h"
 #include "LMKalendoMissiva/LMTableViewRowCell.h"
 #include "LMKalendoMissiva/LMTableViewSectionHeaderCell.h"
-#include "LMKalendoMissiva/LMTableLayoutHost.h"
 #include "base/LMEnums.h"
+#include "base/LMResourceBundle.h"
 #include "contracts/OBImageFactory.h"
 #include "contracts/OBNotificationsProvider.h"
 #include "dispatch/Queue.h"
 #include "foundation/NSBundle.h"
 #include "foundation/NSDate.h"
-#include "base/LMResourceBundle.h"
 #include "objc/ClassRef.h"
 #include "settings/LMSettings.h"
 #include "uikit/UILabel.h"
@@ -136,15 +136,17 @@ void LMTableViewController::reloadTableViewData()
                 self->finishReload(generation, store.get(), start, end, reminders);
         });
     };
-    dispatch_async(dispatch_get_global_queue(DISPATCH_QUEUE_PRIORITY_DEFAULT, 0), [store, start, end, finish] {
-        auto predicate
-            = store ? store->predicateForIncompleteRemindersWithDueDateStarting(start, end, std::nullopt) : nullptr;
-        // Without a reminders predicate the notifications are still gathered: a calendar problem
-        // must not leave the notification half loading for ever.
-        if (!predicate)
-            return finish(std::nullopt);
-        store->fetchRemindersMatchingPredicate(predicate, finish);
-    });
+    dispatch_async(
+        dispatch_get_global_queue(DISPATCH_QUEUE_PRIORITY_DEFAULT, 0), [store, start, end, finish] {
+            auto predicate = store
+                ? store->predicateForIncompleteRemindersWithDueDateStarting(start, end, std::nullopt)
+                : nullptr;
+            // Without a reminders predicate the notifications are still gathered: a calendar problem
+            // must not leave the notification half loading for ever.
+            if (!predicate)
+                return finish(std::nullopt);
+            store->fetchRemindersMatchingPredicate(predicate, finish);
+        });
 }
 
 void LMTableViewController::finishReload(std::uint64_t generation, contracts::EKEventStore* store,
@@ -216,6 +218,11 @@ std::string LMTableViewController::timeUntilNextEvent() const
     return LMScheduleGatherer::timeUntilNextEvent(m_schedule.secondsUntilNextEvent);
 }
 
+CGFloat LMTableViewController::cellWidth() const
+{
+    return m_tableView->width();
+}
+
 bool LMTableViewController::isCollapsed(const std::string& identifier) const
 {
     auto state = m_sectionsCollapsedState.find(identifier);
@@ -242,7 +249,8 @@ std::int32_t LMTableViewController::sectionForNotificationsHeader() const
 
 std::int32_t LMTableViewController::sectionForNotificationsFooter() const
 {
-    if (m_settings->missivaEnabled() && m_hasAnyNotifications && m_settings->dismissAllNotificationsButtonEnabled())
+    if (m_settings->missivaEnabled() && m_hasAnyNotifications
+        && m_settings->dismissAllNotificationsButtonEnabled())
         return static_cast<std::int32_t>(sectionCount() - 1);
     return absentSection;
 }
@@ -255,10 +263,12 @@ NSInteger LMTableViewController::numberOfSectionsInTableView(UITableView*)
 NSInteger LMTableViewController::sectionCount() const
 {
     NSInteger schedule = 0;
-    if (m_settings->kalendoEnabled() && (m_settings->nothingScheduledLabelEnabled() || hasAnythingScheduled()))
+    if (m_settings->kalendoEnabled()
+        && (m_settings->nothingScheduledLabelEnabled() || hasAnythingScheduled()))
         schedule = 1 + static_cast<NSInteger>(m_schedule.eventData.size());
     NSInteger notifications = 0;
-    if (m_settings->missivaEnabled() && (m_settings->noNotificationsLabelEnabled() || m_hasAnyNotifications)) {
+    if (m_settings->missivaEnabled()
+        && (m_settings->noNotificationsLabelEnabled() || m_hasAnyNotifications)) {
         notifications = 1 + static_cast<NSInteger>(m_notificationData.size());
         if (m_hasAnyNotifications && m_settings->dismissAllNotificationsButtonEnabled())
             ++notifications;
@@ -347,19 +357,57 @@ std::shared_ptr<UITableViewCell> LMTableViewController::cellForRowAtIndexPath(
     return LMTableCellBuilder::plainCell();
 }
 
+std::string LMTableViewController::summaryText(const std::string& type) const
+{
+    LMTableSummary summary { .hasLoadedDataAtLeastOnce = m_hasLoadedDataAtLeastOnce,
+        .hasAnythingScheduled = hasAnythingScheduled(),
+        .nextEventType = nextEventType().value_or(""),
+        .timeUntilNextEvent
+        = type == "events" && hasAnythingScheduled() ? timeUntilNextEvent() : std::string(),
+        .hasAnyNotifications = m_hasAnyNotifications,
+        .notificationCount = m_notificationCount };
+    return LMTableSummaryViews::summaryText(summary, *m_settings, type);
+}
+
 std::shared_ptr<UIView> LMTableViewController::sectionHeaderViewForType(const std::string& type)
 {
-    return LMTableSummaryViews::summaryLine(*this, type);
+    return LMTableSummaryViews::summaryLine(cellWidth(), summaryText(type), *m_settings, type);
 }
 
 std::shared_ptr<UIView> LMTableViewController::notificationFooterView()
 {
-    return LMTableSummaryViews::footer(objc::retain(this));
+    auto footer = LMTableSummaryViews::footer(cellWidth(), *m_settings);
+    footer->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(
+        objc::retain(this), &LMTableViewController::notificationFooterViewSingleTapRecognizer));
+    return footer;
 }
 
 std::shared_ptr<UIView> LMTableViewController::eventHeaderViewAtSection(NSInteger section)
 {
-    return LMTableCellBuilder(objc::retain(this)).eventHeader(section, eventList(section));
+    auto header = LMTableCellBuilder(*this).eventHeader(section, eventList(section));
+    if (header) {
+        auto singleTap = std::make_shared<UITapGestureRecognizer>(
+            objc::retain(this), &LMTableViewController::eventSectionSingleTapRecognizer);
+        addSectionGestures(*header, m_settings->kalendoCollapseEnabled(), singleTap, true);
+    }
+    return header;
+}
+
+void LMTableViewController::addSectionGestures(UIView& header, bool collapsible,
+    const std::shared_ptr<UITapGestureRecognizer>& singleTap, bool singleTapWaits)
+{
+    auto self = objc::retain(this);
+    header.addGestureRecognizer(singleTap);
+    if (!collapsible)
+        return;
+    auto doubleTap
+        = std::make_shared<UITapGestureRecognizer>(self, &LMTableViewController::sectionDoubleTapRecognizer);
+    doubleTap->setNumberOfTapsRequired(2);
+    header.addGestureRecognizer(doubleTap);
+    if (singleTapWaits)
+        singleTap->requireGestureRecognizerToFail(doubleTap);
+    header.addGestureRecognizer(std::make_shared<UILongPressGestureRecognizer>(
+        self, &LMTableViewController::sectionLongPressRecognizer));
 }
 
 std::shared_ptr<UIView> LMTableViewController::notificationHeaderViewAtSection(NSInteger section)
@@ -368,19 +416,35 @@ std::shared_ptr<UIView> LMTableViewController::notificationHeaderViewAtSection(N
     auto owner = m_notificationSectionsData.find(std::to_string(key));
     if (owner == m_notificationSectionsData.end())
         return nullptr;
-    return LMTableCellBuilder(objc::retain(this)).notificationHeader(section, key, owner->second, notificationList(key));
+    auto header
+        = LMTableCellBuilder(*this).notificationHeader(section, key, owner->second, notificationList(key));
+    if (objc::cast<LMTableViewSectionHeaderCell>(header)) {
+        auto singleTap = std::make_shared<UITapGestureRecognizer>(
+            objc::retain(this), &LMTableViewController::notificationSectionSingleTapRecognizer);
+        addSectionGestures(*header, m_settings->missivaCollapseEnabled(), singleTap, false);
+    }
+    return header;
 }
 
-std::shared_ptr<UITableViewCell> LMTableViewController::cellForEventAtIndexPath(const std::shared_ptr<NSIndexPath>& indexPath)
+std::shared_ptr<UITableViewCell> LMTableViewController::cellForEventAtIndexPath(
+    const std::shared_ptr<NSIndexPath>& indexPath)
 {
-    return LMTableCellBuilder(objc::retain(this)).eventRow(indexPath, eventList(indexPath->section()));
+    auto cell = LMTableCellBuilder(*this).eventRow(indexPath, eventList(indexPath->section()));
+    if (objc::cast<LMTableViewRowCell>(cell))
+        cell->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(
+            objc::retain(this), &LMTableViewController::eventRowSingleTapRecognizer));
+    return cell;
 }
 
 std::shared_ptr<UITableViewCell> LMTableViewController::cellForNotificationAtIndexPath(
     const std::shared_ptr<NSIndexPath>& indexPath)
 {
     auto list = notificationList(indexPath->section() - sectionForNotificationsHeader());
-    return LMTableCellBuilder(objc::retain(this)).notificationRow(indexPath, list);
+    auto cell = LMTableCellBuilder(*this).notificationRow(indexPath, list);
+    if (objc::cast<LMTableViewRowCell>(cell))
+        cell->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(
+            objc::retain(this), &LMTableViewController::notificationRowSingleTapRecognizer));
+    return cell;
 }
 
 void LMTableViewController::eventSectionSingleTapRecognizer(UITapGestureRecognizer* recognizer)

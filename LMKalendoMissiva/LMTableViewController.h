@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMKalendoMissiva/LMSchedule.h"
+#include "LMKalendoMissiva/LMTableCellSource.h"
 #include "contracts/EKEventStore.h"
 #include "objc/Make.h"
 #include "uikit/UITableViewDataSource.h"
@@ -37,7 +38,8 @@ using LMNotificationList = std::vector<std::shared_ptr<contracts::OBNotification
 // longer the current one is dropped when it comes back, so two gatherings never mix.
 class LMTableViewController : public UIViewController,
                               public UITableViewDataSource,
-                              public UITableViewDelegate {
+                              public UITableViewDelegate,
+                              public LMTableCellSource {
     OBJC_CLASS(LMTableViewController, UIViewController)
 public:
     static constexpr std::int32_t absentSection = 999;
@@ -72,7 +74,8 @@ public:
     std::string timeUntilNextEvent() const;
 
     const std::map<std::string, LMNotificationList>& notificationData() const { return m_notificationData; }
-    const std::map<std::string, std::shared_ptr<contracts::OBNotificationSection>>& notificationSectionsData() const
+    const std::map<std::string, std::shared_ptr<contracts::OBNotificationSection>>&
+    notificationSectionsData() const
     {
         return m_notificationSectionsData;
     }
@@ -80,18 +83,28 @@ public:
     std::int32_t notificationCount() const { return m_notificationCount; }
 
     const std::map<std::string, bool>& sectionsCollapsedState() const { return m_sectionsCollapsedState; }
-    bool isCollapsed(const std::string& identifier) const;
-    std::map<std::string, std::shared_ptr<UIColor>>& sectionsColorData() { return m_sectionsColorData; }
+    bool isCollapsed(const std::string& identifier) const override;
+    std::map<std::string, std::shared_ptr<UIColor>>& sectionsColorData() override
+    {
+        return m_sectionsColorData;
+    }
 
-    const std::shared_ptr<LMSettings>& settings() const { return m_settings; }
+    const std::shared_ptr<LMSettings>& settings() const override { return m_settings; }
+    CGFloat cellWidth() const override;
     const std::shared_ptr<UIImage>& bulletImage() const { return m_bulletImage; }
     // The bullet tinted with a calendar's colour; each colour is tinted once.
-    std::shared_ptr<UIImage> bulletImage(const std::shared_ptr<UIColor>&);
-    double timeStampTransparency() const { return m_timeStampTransparency; }
-    double kalendoSectionHeaderTransparency() const { return m_kalendoSectionHeaderTransparency; }
-    double kalendoRowTransparencyWhenAutoColored() const { return m_kalendoRowTransparencyWhenAutoColored; }
-    double missivaSectionHeaderTransparency() const { return m_missivaSectionHeaderTransparency; }
-    double missivaRowTransparencyWhenAutoColored() const { return m_missivaRowTransparencyWhenAutoColored; }
+    std::shared_ptr<UIImage> bulletImage(const std::shared_ptr<UIColor>&) override;
+    double timeStampTransparency() const override { return m_timeStampTransparency; }
+    double kalendoSectionHeaderTransparency() const override { return m_kalendoSectionHeaderTransparency; }
+    double kalendoRowTransparencyWhenAutoColored() const override
+    {
+        return m_kalendoRowTransparencyWhenAutoColored;
+    }
+    double missivaSectionHeaderTransparency() const override { return m_missivaSectionHeaderTransparency; }
+    double missivaRowTransparencyWhenAutoColored() const override
+    {
+        return m_missivaRowTransparencyWhenAutoColored;
+    }
 
     std::int32_t sectionForEventsHeader() const;
     std::int32_t sectionForNotificationsHeader() const;
@@ -107,6 +120,7 @@ public:
     std::shared_ptr<UIView> viewForHeaderInSection(UITableView*, NSInteger section) override;
 
     // "events" or "notifications".
+    std::string summaryText(const std::string& type) const;
     std::shared_ptr<UIView> sectionHeaderViewForType(const std::string& type);
     std::shared_ptr<UIView> notificationFooterView();
     std::shared_ptr<UIView> eventHeaderViewAtSection(NSInteger section);
@@ -128,12 +142,17 @@ public:
 private:
     friend struct objc::Construction;
     void init();
-    void finishReload(std::uint64_t generation, contracts::EKEventStore*, const std::shared_ptr<NSDate>& start,
-        const std::shared_ptr<NSDate>& end, contracts::EKEventStore::Reminders);
+    void finishReload(std::uint64_t generation, contracts::EKEventStore*,
+        const std::shared_ptr<NSDate>& start, const std::shared_ptr<NSDate>& end,
+        contracts::EKEventStore::Reminders);
     void gatherNotifications(int firstKey);
     const LMEventList* eventList(NSInteger section) const;
     const LMNotificationList* notificationList(NSInteger key) const;
     NSInteger sectionCount() const;
+    // Collapsing by double tap and long press when the module allows it; a single tap that must
+    // not fire on the first tap of a double tap waits for it.
+    void addSectionGestures(UIView&, bool collapsible,
+        const std::shared_ptr<UITapGestureRecognizer>& singleTap, bool singleTapWaits);
 
     std::shared_ptr<LMSettings> m_settings;
     std::shared_ptr<UITableView> m_tableView;

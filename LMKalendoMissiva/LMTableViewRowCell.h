@@ -7,7 +7,8 @@
 class LMTableViewRowCell : public UITableViewCell {
     OBJC_CLASS(LMTableViewRowCell, UITableViewCell)
 public:
-    LMTableViewRowCell(UITableViewCellStyle style, std::string reuseIdentifier, std::shared_ptr<NSIndexPath> indexPath)
+    LMTableViewRowCell(
+        UITableViewCellStyle style, std::string reuseIdentifier, std::shared_ptr<NSIndexPath> indexPath)
         : UITableViewCell(style, std::move(reuseIdentifier))
         , m_indexPath(std::move(indexPath))
     { }

@@ -12,11 +12,11 @@
 
 #include "LMKalendoMissiva/LMTableViewController.h"
 #include "_LMContainerView/LMView.h"
+#include "contracts/OBNotificationsProvider.h"
 #include "dispatch/RunLoop.h"
 #include "eventkit/DeviceCalendars.h"
-#include "orblib/DeviceNotifications.h"
-#include "contracts/OBNotificationsProvider.h"
 #include "objc/ClassRef.h"
+#include "orblib/DeviceNotifications.h"
 #include "uikit/UITableView.h"
 
 #include <benchmark/benchmark.h>
@@ -35,23 +35,28 @@ double threadCpuSeconds()
 
 void fillDevice(CFAbsoluteTime now)
 {
-    std::vector<eventkit::CalendarRecord> calendars { { "Work", 0.18, 0.49, 0.88 }, { "Home", 0.2, 0.78, 0.35 } };
+    std::vector<eventkit::CalendarRecord> calendars { { "Work", 0.18, 0.49, 0.88 },
+        { "Home", 0.2, 0.78, 0.35 } };
     std::vector<eventkit::EventRecord> events;
     std::vector<eventkit::ReminderRecord> reminders;
     for (int i = 0; i < 100; ++i) {
-        events.push_back({ .title = "Event " + std::to_string(i), .calendar = i % 2 ? "Work" : "Home",
-            .start = now + 600 + i * 3000, .end = now + 600 + i * 3000 + 1800 });
+        events.push_back({ .title = "Event " + std::to_string(i),
+            .calendar = i % 2 ? "Work" : "Home",
+            .start = now + 600 + i * 3000,
+            .end = now + 600 + i * 3000 + 1800 });
         reminders.push_back({ .title = "Reminder " + std::to_string(i), .due = now + 300 + i * 3000 });
     }
     eventkit::DeviceCalendars::set(calendars, events, reminders);
 
-    const char* apps[] = { "com.apple.MobileSMS", "com.apple.mobilesafari", "com.apple.weather", "com.apple.mobilecal",
-        "com.apple.mobileslideshow" };
+    const char* apps[] = { "com.apple.MobileSMS", "com.apple.mobilesafari", "com.apple.weather",
+        "com.apple.mobilecal", "com.apple.mobileslideshow" };
     std::vector<orblib::NotificationRecord> notifications;
     for (int i = 0; i < 500; ++i) {
         int section = i % 50;
-        notifications.push_back({ .app = apps[section % 5], .sectionID = "section." + std::to_string(section),
-            .title = "Sender " + std::to_string(i), .message = "A message of moderate length, number " + std::to_string(i),
+        notifications.push_back({ .app = apps[section % 5],
+            .sectionID = "section." + std::to_string(section),
+            .title = "Sender " + std::to_string(i),
+            .message = "A message of moderate length, number " + std::to_string(i),
             .date = now - 60 - i });
     }
     orblib::DeviceNotifications::set(notifications);
@@ -95,7 +100,8 @@ void TableUnderLoad(benchmark::State& state)
         reload += threadCpuSeconds() - start;
 
         start = threadCpuSeconds();
-        benchmark::DoNotOptimize(contracts::OBNotificationsProvider::currentNotificationsCatalogue.toClass(providerClass));
+        benchmark::DoNotOptimize(
+            contracts::OBNotificationsProvider::currentNotificationsCatalogue.toClass(providerClass));
         catalogue += threadCpuSeconds() - start;
 
         start = threadCpuSeconds();
@@ -111,13 +117,12 @@ void TableUnderLoad(benchmark::State& state)
     state.counters["table_build_ms"] = build * 1e3 / n;
     state.counters["support_library_catalogue_ms"] = catalogue * 1e3 / n;
     state.counters["full_screen_render_ms"] = render * 1e3 / n;
-    state.counters["table_rows"] = static_cast<double>(
-        [&] {
-            NSInteger rows = 0;
-            for (NSInteger s = 0; s < table.tableView()->numberOfSections(); ++s)
-                rows += table.tableView()->numberOfRowsInSection(s);
-            return rows;
-        }());
+    state.counters["table_rows"] = static_cast<double>([&] {
+        NSInteger rows = 0;
+        for (NSInteger s = 0; s < table.tableView()->numberOfSections(); ++s)
+            rows += table.tableView()->numberOfRowsInSection(s);
+        return rows;
+    }());
 }
 BENCHMARK(TableUnderLoad)->Unit(benchmark::kMillisecond)->Iterations(20);
 

@@ -19,7 +19,8 @@ DeviceSchedule elevenNotifications()
 {
     DeviceSchedule schedule;
     for (int i = 0; i < 11; ++i)
-        schedule.notifications.push_back(TableScene::notification(i < 6 ? "com.apple.MobileSMS" : "com.apple.weather", "N", "n", -60 - i));
+        schedule.notifications.push_back(
+            TableScene::notification(i < 6 ? "com.apple.MobileSMS" : "com.apple.weather", "N", "n", -60 - i));
     return schedule;
 }
 
@@ -31,7 +32,8 @@ bool promptIsUp()
 
 std::shared_ptr<UIView> launcherIcon(const UIView& view, const std::string& identifier)
 {
-    if (auto icon = dynamic_cast<const LMAppLauncherAppIconImageView*>(&view); icon && icon->app()->bundleIdentifier() == identifier)
+    if (auto icon = dynamic_cast<const LMAppLauncherAppIconImageView*>(&view);
+        icon && icon->app()->bundleIdentifier() == identifier)
         return objc::retain(const_cast<UIView*>(&view));
     for (auto& child : view.subviews()) {
         if (auto found = launcherIcon(*child, identifier))
@@ -101,14 +103,17 @@ TEST(OpeningAppsFromTheTable, UnlockIsAskedExactlyWhenTheDeviceIsLocked)
                 device.locked = place.locked;
                 device.hasPasscode = passcode;
                 DeviceSchedule schedule;
-                schedule.notifications = { TableScene::notification("com.apple.mobilesafari", "Page", "Loaded") };
-                TableScene scene(schedule, { { "location", place.location }, { "missivaOverlayEnabled", "NO" } }, device);
+                schedule.notifications
+                    = { TableScene::notification("com.apple.mobilesafari", "Page", "Loaded") };
+                TableScene scene(
+                    schedule, { { "location", place.location }, { "missivaOverlayEnabled", "NO" } }, device);
                 orblib::DeviceLaunchLog::clear();
 
                 if (std::string(path) == "notification row") {
                     scene.scene().tap(*scene.row(scene.table().sectionForNotificationsHeader() + 1, 0));
                 } else {
-                    auto icon = launcherIcon(*scene.scene().view("_appLauncherView"), "com.apple.mobilesafari");
+                    auto icon
+                        = launcherIcon(*scene.scene().view("_appLauncherView"), "com.apple.mobilesafari");
                     ASSERT_TRUE(icon);
                     scene.scene().tap(*icon);
                 }

@@ -18,7 +18,8 @@ constexpr double hour = 3600;
 DeviceSchedule underWayAndTomorrow()
 {
     DeviceSchedule schedule;
-    schedule.events = { TableScene::event("Stand-up", -5 * 60, 30 * 60), TableScene::event("Dentist", 24 * hour, hour, "Home") };
+    schedule.events = { TableScene::event("Stand-up", -5 * 60, 30 * 60),
+        TableScene::event("Dentist", 24 * hour, hour, "Home") };
     schedule.reminders = { TableScene::reminder("Call back", -(5 * 60 + 30) + 0.5 * hour) };
     schedule.notifications = { TableScene::notification("com.apple.MobileSMS", "Anna", "On my way") };
     return schedule;
@@ -26,7 +27,8 @@ DeviceSchedule underWayAndTomorrow()
 
 std::string timeStamps(TableScene& scene)
 {
-    return TableScene::text(*scene.header(1), "_timeLabel") + " / " + TableScene::text(*scene.header(2), "_timeLabel") + " / "
+    return TableScene::text(*scene.header(1), "_timeLabel") + " / "
+        + TableScene::text(*scene.header(2), "_timeLabel") + " / "
         + TableScene::text(*scene.row(2, 0), "_timeLabel");
 }
 
@@ -44,12 +46,14 @@ TEST(ScheduleAndNotificationRows, PrivacyModeHidesTitlesButNotTimes)
 {
     TableScene plain(underWayAndTomorrow());
     EXPECT_EQ(plain.sections(),
-        (Lines { "Your next reminder is in 24 minutes", "Call back", "Stand-up (active) | Dentist", "You have 1 notification",
-            "Messages | Anna - On my way" }));
+        (Lines { "Your next reminder is in 24 minutes", "Call back", "Stand-up (active) | Dentist",
+            "You have 1 notification", "Messages | Anna - On my way" }));
 
-    TableScene privacy(underWayAndTomorrow(), { { "kalendoPrivacyModeEnabled", "YES" }, { "missivaPrivacyModeEnabled", "YES" } });
+    TableScene privacy(underWayAndTomorrow(),
+        { { "kalendoPrivacyModeEnabled", "YES" }, { "missivaPrivacyModeEnabled", "YES" } });
     EXPECT_EQ(privacy.sections(),
-        (Lines { "Your next reminder is in 24 minutes", "reminder", "event | event", "You have 1 notification", "Messages | notification" }));
+        (Lines { "Your next reminder is in 24 minutes", "reminder", "event | event",
+            "You have 1 notification", "Messages | notification" }));
     EXPECT_EQ(timeStamps(privacy), timeStamps(plain));
 }
 
@@ -66,7 +70,9 @@ TEST(ScheduleAndNotificationRows, TimeStampsReadAsTheClockIsSetAndDaysAsDates)
 TEST(ScheduleAndNotificationRows, ANotificationReadsTitleImageAndMessage)
 {
     DeviceSchedule schedule;
-    schedule.notifications = { { .app = "com.apple.MobileSMS", .title = "Anna", .date = TableScene::start - 60,
+    schedule.notifications = { { .app = "com.apple.MobileSMS",
+                                   .title = "Anna",
+                                   .date = TableScene::start - 60,
                                    .attachment = UIImage::imageWithBitmap(Bitmap(4, 4)) },
         { .app = "com.apple.MobileSMS", .message = "Just text", .date = TableScene::start - 120 } };
     TableScene scene(schedule);
@@ -78,7 +84,8 @@ TEST(ScheduleAndNotificationRows, AutomaticColoursAreWorkedOutOncePerIdentifier)
     DeviceSchedule schedule = underWayAndTomorrow();
     schedule.notifications.push_back(TableScene::notification("com.apple.MobileSMS", "Sam", "Lunch?", -120));
     TableScene scene(schedule);
-    MSHookMessageEx(UIImage::imageWithBitmap(Bitmap(1, 1))->objcClass(), sel_registerName("mergedColor"), &countedMergedColor, &s_mergedColor);
+    MSHookMessageEx(UIImage::imageWithBitmap(Bitmap(1, 1))->objcClass(), sel_registerName("mergedColor"),
+        &countedMergedColor, &s_mergedColor);
 
     auto& cache = scene.table().sectionsColorData();
     EXPECT_EQ(cache.size(), 3u); // event, reminder, com.apple.MobileSMS
@@ -98,7 +105,8 @@ TEST(ScheduleAndNotificationRows, AutomaticColoursAreWorkedOutOncePerIdentifier)
     EXPECT_EQ(background->backgroundColor(), eventColour);
     EXPECT_DOUBLE_EQ(background->alpha(), static_cast<double>(0.1f));
 
-    TableScene plain(schedule, { { "autoColorEventSectionEnabled", "NO" }, { "kalendoStrongerColorEnabled", "YES" } });
+    TableScene plain(
+        schedule, { { "autoColorEventSectionEnabled", "NO" }, { "kalendoStrongerColorEnabled", "YES" } });
     auto row = objc::cast<UITableViewCell>(plain.row(2, 0));
     EXPECT_TRUE(row->backgroundView()->backgroundColor()->isEqual(*UIColor::blackColor()));
     EXPECT_DOUBLE_EQ(row->backgroundView()->alpha(), static_cast<double>(0.3f));
@@ -108,8 +116,10 @@ TEST(ScheduleAndNotificationRows, AutomaticColoursAreWorkedOutOncePerIdentifier)
 TEST(ScheduleAndNotificationRows, NotificationsWithoutAnAppShowOneWarningByTheSystemVersion)
 {
     DeviceSchedule schedule;
-    schedule.notifications = { { .app = "", .sectionID = "first", .title = "A", .message = "a", .date = TableScene::start - 60 },
-        { .app = "", .sectionID = "second", .title = "B", .message = "b", .date = TableScene::start - 120 } };
+    schedule.notifications = {
+        { .app = "", .sectionID = "first", .title = "A", .message = "a", .date = TableScene::start - 60 },
+        { .app = "", .sectionID = "second", .title = "B", .message = "b", .date = TableScene::start - 120 }
+    };
     const std::pair<const char*, const char*> cases[] = {
         { "9.3", "Please enable group by app in settings->notifications to view your notifications" },
         { "8.4", "Please enable sort manually in settings->notifications to view your notifications" },

@@ -1,6 +1,5 @@
 #include "TableScene.h"
 
-#include "LMKalendoMissiva/LMTableSummaryViews.h"
 #include "LMKalendoMissiva/LMTableViewController.h"
 #include "_LMContainerView/LMView.h"
 #include "eventkit/DeviceCalendars.h"
@@ -36,11 +35,13 @@ void collectText(const UIView& view, std::string_view field, std::string& text)
 
 } // namespace
 
-TableScene::TableScene(const DeviceSchedule& schedule, const Preferences& preferences, springboard::Device device)
+TableScene::TableScene(
+    const DeviceSchedule& schedule, const Preferences& preferences, springboard::Device device)
     : m_scene(withSchedule(std::move(device), schedule), preferences)
 {
     // A panel on the Today page is built when the page first opens.
-    if (auto location = preferences.find("location"); location != preferences.end() && location->second == "2")
+    if (auto location = preferences.find("location");
+        location != preferences.end() && location->second == "2")
         m_scene.host().openTodayPage();
     m_scene.advance(bootTime);
     reload();
@@ -76,7 +77,7 @@ std::shared_ptr<UIView> TableScene::row(long section, long row) const
 
 std::string TableScene::summary(const std::string& type) const
 {
-    return LMTableSummaryViews::summaryText(table(), type);
+    return table().summaryText(type);
 }
 
 std::vector<std::string> TableScene::sections() const
@@ -97,9 +98,13 @@ std::vector<std::string> TableScene::sections() const
     return lines;
 }
 
-eventkit::EventRecord TableScene::event(std::string title, double fromStart, double length, std::string calendar)
+eventkit::EventRecord TableScene::event(
+    std::string title, double fromStart, double length, std::string calendar)
 {
-    return { .title = std::move(title), .calendar = std::move(calendar), .start = start + fromStart, .end = start + fromStart + length };
+    return { .title = std::move(title),
+        .calendar = std::move(calendar),
+        .start = start + fromStart,
+        .end = start + fromStart + length };
 }
 
 eventkit::ReminderRecord TableScene::reminder(std::string title, double fromStart)
@@ -107,7 +112,11 @@ eventkit::ReminderRecord TableScene::reminder(std::string title, double fromStar
     return { .title = std::move(title), .due = start + fromStart };
 }
 
-orblib::NotificationRecord TableScene::notification(std::string app, std::string title, std::string message, double fromStart)
+orblib::NotificationRecord TableScene::notification(
+    std::string app, std::string title, std::string message, double fromStart)
 {
-    return { .app = std::move(app), .title = std::move(title), .message = std::move(message), .date = start + fromStart };
+    return { .app = std::move(app),
+        .title = std::move(title),
+        .message = std::move(message),
+        .date = start + fromStart };
 }

@@ -16,7 +16,8 @@ class UIView;
 // What the device holds before it boots: calendars, events, reminders and notifications, with
 // times in seconds from the device's start.
 struct DeviceSchedule {
-    std::vector<eventkit::CalendarRecord> calendars { { "Work", 0.18, 0.49, 0.88 }, { "Home", 0.2, 0.78, 0.35 } };
+    std::vector<eventkit::CalendarRecord> calendars { { "Work", 0.18, 0.49, 0.88 },
+        { "Home", 0.2, 0.78, 0.35 } };
     std::vector<eventkit::EventRecord> events;
     std::vector<eventkit::ReminderRecord> reminders;
     std::vector<orblib::NotificationRecord> notifications;
@@ -45,9 +46,11 @@ public:
     static std::string text(const UIView&, std::string_view field = "_titleLabel");
     std::string summary(const std::string& type) const;
 
-    static eventkit::EventRecord event(std::string title, double fromStart, double length, std::string calendar = "Work");
+    static eventkit::EventRecord event(
+        std::string title, double fromStart, double length, std::string calendar = "Work");
     static eventkit::ReminderRecord reminder(std::string title, double fromStart);
-    static orblib::NotificationRecord notification(std::string app, std::string title, std::string message, double fromStart = -60);
+    static orblib::NotificationRecord notification(
+        std::string app, std::string title, std::string message, double fromStart = -60);
 
 private:
     DeviceScene m_scene;

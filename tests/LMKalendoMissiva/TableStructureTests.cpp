@@ -24,11 +24,14 @@ DeviceSchedule threeAppsElevenNotifications()
 {
     DeviceSchedule schedule;
     for (int i = 0; i < 5; ++i)
-        schedule.notifications.push_back(TableScene::notification("com.apple.MobileSMS", "Anna", "Message " + std::to_string(i), -60 - i));
+        schedule.notifications.push_back(
+            TableScene::notification("com.apple.MobileSMS", "Anna", "Message " + std::to_string(i), -60 - i));
     for (int i = 0; i < 4; ++i)
-        schedule.notifications.push_back(TableScene::notification("com.apple.mobilemail", "Inbox", "Mail " + std::to_string(i), -600 - i));
+        schedule.notifications.push_back(
+            TableScene::notification("com.apple.mobilemail", "Inbox", "Mail " + std::to_string(i), -600 - i));
     for (int i = 0; i < 2; ++i)
-        schedule.notifications.push_back(TableScene::notification("com.apple.weather", "Rain", "Shower " + std::to_string(i), -900 - i));
+        schedule.notifications.push_back(
+            TableScene::notification("com.apple.weather", "Rain", "Shower " + std::to_string(i), -900 - i));
     return schedule;
 }
 
@@ -54,7 +57,8 @@ std::string outline(const UIView& cell)
 
 CGPoint screenCentre(const UIView& view)
 {
-    return view.convertPointToView(CGPointMake(CGRectGetMidX(view.bounds()), CGRectGetMidY(view.bounds())), nullptr);
+    return view.convertPointToView(
+        CGPointMake(CGRectGetMidX(view.bounds()), CGRectGetMidY(view.bounds())), nullptr);
 }
 
 } // namespace
@@ -79,18 +83,22 @@ TEST(ScheduleAndNotificationTable, SectionsFollowWhatThereIsAndWhatTheSettingsSh
     const Case cases[] = {
         { "nothing scheduled, its line off, two apps and the footer", twoApps,
             { { "nothingScheduledLabelEnabled", "NO" }, { "dismissAllNotificationsButtonEnabled", "YES" } },
-            { "You have 2 notifications", "Messages | Anna - Hi", "Weather | Rain - Soon", "Dismiss All Notifications" }, 999, 0, 3 },
+            { "You have 2 notifications", "Messages | Anna - Hi", "Weather | Rain - Soon",
+                "Dismiss All Notifications" },
+            999, 0, 3 },
         { "a reminder list and an event list, notifications off", both, { { "missivaEnabled", "NO" } },
             { "Your next event is in 1 hour", "Review", "Call back | Post" }, 0, 999, 999 },
         { "both halves", both, {},
-            { "Your next event is in 1 hour", "Review", "Call back | Post", "You have 2 notifications", "Messages | Anna - Hi",
-                "Weather | Rain - Soon" },
+            { "Your next event is in 1 hour", "Review", "Call back | Post", "You have 2 notifications",
+                "Messages | Anna - Hi", "Weather | Rain - Soon" },
             0, 3, 999 },
         { "the schedule off", both, { { "kalendoEnabled", "NO" } },
             { "You have 2 notifications", "Messages | Anna - Hi", "Weather | Rain - Soon" }, 999, 0, 999 },
-        { "nothing at all, both empty lines off", {}, { { "nothingScheduledLabelEnabled", "NO" }, { "noNotificationsLabelEnabled", "NO" } },
-            {}, 999, 0, 999 },
-        { "nothing at all", {}, {}, { "You have nothing scheduled for the next 7 days", "No notifications" }, 0, 1, 999 },
+        { "nothing at all, both empty lines off", {},
+            { { "nothingScheduledLabelEnabled", "NO" }, { "noNotificationsLabelEnabled", "NO" } }, {}, 999, 0,
+            999 },
+        { "nothing at all", {}, {}, { "You have nothing scheduled for the next 7 days", "No notifications" },
+            0, 1, 999 },
     };
     for (const auto& testCase : cases) {
         SCOPED_TRACE(testCase.name);
@@ -147,10 +155,12 @@ TEST(ScheduleAndNotificationTable, ASectionShowsItsFirstItemInTheHeaderAndCollap
 TEST(ScheduleAndNotificationTable, CollapsingFollowsTheItemTypeWhenAListChangesPlace)
 {
     DeviceSchedule schedule;
-    schedule.events = { TableScene::event("Review", 20 * 60, hour), TableScene::event("Retro", 2 * hour, hour) };
+    schedule.events
+        = { TableScene::event("Review", 20 * 60, hour), TableScene::event("Retro", 2 * hour, hour) };
     schedule.reminders = { TableScene::reminder("Call back", 5 * 60) };
     TableScene scene(schedule, { { "missivaEnabled", "NO" } });
-    EXPECT_EQ(scene.sections(), (Lines { "Your next reminder is in 5 minutes", "Call back", "Review | Retro" }));
+    EXPECT_EQ(
+        scene.sections(), (Lines { "Your next reminder is in 5 minutes", "Call back", "Review | Retro" }));
 
     scene.scene().longPress("_eventSectionHeader");
     scene.scene().advance(0.5);
