@@ -7,6 +7,7 @@
 #include "LMKalendoMissiva/LMSingleNotificationDisplayView.h"
 #include "LMKalendoMissiva/LMTableCellBuilder.h"
 #include "LMKalendoMissiva/LMTableLayoutHost.h"
+#include "LMKalendoMissiva/LMTableSections.h"
 #include "LMKalendoMissiva/LMTableSummaryViews.h"
 #include "LMKalendoMissiva/LMTableViewRowCell.h"
 #include "LMKalendoMissiva/LMTableViewSectionHeaderCell.h"
@@ -229,51 +230,34 @@ bool LMTableViewController::isCollapsed(const std::string& identifier) const
     return state != m_sectionsCollapsedState.end() && state->second;
 }
 
+LMTableSections LMTableViewController::sections() const
+{
+    return LMTableSections(*m_settings,
+        { .hasAnyReminders = hasAnyReminders(),
+            .hasAnyEvents = hasAnyEvents(),
+            .hasAnyNotifications = m_hasAnyNotifications,
+            .scheduleLists = m_schedule.eventData.size(),
+            .notificationLists = m_notificationData.size() });
+}
+
 std::int32_t LMTableViewController::sectionForEventsHeader() const
 {
-    if (!m_settings->kalendoEnabled())
-        return absentSection;
-    return m_settings->nothingScheduledLabelEnabled() || hasAnythingScheduled() ? 0 : absentSection;
+    return sections().eventsHeader();
 }
 
 std::int32_t LMTableViewController::sectionForNotificationsHeader() const
 {
-    if (!m_settings->missivaEnabled())
-        return absentSection;
-    if (!m_settings->kalendoEnabled())
-        return 0;
-    if (!m_settings->nothingScheduledLabelEnabled() && !hasAnythingScheduled())
-        return 0;
-    return 1 + (hasAnyReminders() ? 1 : 0) + (hasAnyEvents() ? 1 : 0);
+    return sections().notificationsHeader();
 }
 
 std::int32_t LMTableViewController::sectionForNotificationsFooter() const
 {
-    if (m_settings->missivaEnabled() && m_hasAnyNotifications
-        && m_settings->dismissAllNotificationsButtonEnabled())
-        return static_cast<std::int32_t>(sectionCount() - 1);
-    return absentSection;
+    return sections().footer();
 }
 
 NSInteger LMTableViewController::numberOfSectionsInTableView(UITableView*)
 {
-    return sectionCount();
-}
-
-NSInteger LMTableViewController::sectionCount() const
-{
-    NSInteger schedule = 0;
-    if (m_settings->kalendoEnabled()
-        && (m_settings->nothingScheduledLabelEnabled() || hasAnythingScheduled()))
-        schedule = 1 + static_cast<NSInteger>(m_schedule.eventData.size());
-    NSInteger notifications = 0;
-    if (m_settings->missivaEnabled()
-        && (m_settings->noNotificationsLabelEnabled() || m_hasAnyNotifications)) {
-        notifications = 1 + static_cast<NSInteger>(m_notificationData.size());
-        if (m_hasAnyNotifications && m_settings->dismissAllNotificationsButtonEnabled())
-            ++notifications;
-    }
-    return schedule + notifications;
+    return sections().count();
 }
 
 const LMEventList* LMTableViewController::eventList(NSInteger section) const

@@ -2,6 +2,7 @@
 
 #include "LMKalendoMissiva/LMSchedule.h"
 #include "LMKalendoMissiva/LMTableCellSource.h"
+#include "LMKalendoMissiva/LMTableSections.h"
 #include "contracts/EKEventStore.h"
 #include "objc/Make.h"
 #include "uikit/UITableViewDataSource.h"
@@ -42,7 +43,7 @@ class LMTableViewController : public UIViewController,
                               public LMTableCellSource {
     OBJC_CLASS(LMTableViewController, UIViewController)
 public:
-    static constexpr std::int32_t absentSection = 999;
+    static constexpr std::int32_t absentSection = LMTableSections::absent;
     static constexpr double cellHeight = 40.0;
 
     explicit LMTableViewController(objc::ConstructionKey) { }
@@ -148,7 +149,7 @@ private:
     void gatherNotifications(int firstKey);
     const LMEventList* eventList(NSInteger section) const;
     const LMNotificationList* notificationList(NSInteger key) const;
-    NSInteger sectionCount() const;
+    LMTableSections sections() const;
     // Collapsing by double tap and long press when the module allows it; a single tap that must
     // not fire on the first tap of a double tap waits for it.
     void addSectionGestures(UIView&, bool collapsible,
