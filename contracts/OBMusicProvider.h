@@ -8,7 +8,8 @@ class UIImage;
 
 namespace contracts {
 
-// What is playing now.
+// What is playing now: the media player's current track, paused or not, read afresh on every
+// call. Without one the texts are empty and there is no artwork; a track may lack artwork too.
 class OBMusicProvider {
 public:
     virtual ~OBMusicProvider() = default;

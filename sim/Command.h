@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 // One script command, checked and taken apart: the verb, then whichever arguments its form has.
 struct Command {
@@ -27,6 +28,8 @@ struct Command {
     std::optional<double> number;
     // RATE: change of the battery level per hour.
     std::optional<double> rate;
+    // ID...: bundle identifiers.
+    std::vector<std::string> identifiers;
     // KEY, FILE or TITLE.
     std::string name;
     // VALUE, as written.

@@ -2,6 +2,7 @@
 
 #include "DemoDevice.h"
 #include "InputError.h"
+#include "NowPlayingProfile.h"
 #include "ProfileDate.h"
 #include "ProfilePicture.h"
 #include "ProfileReader.h"
@@ -10,6 +11,7 @@
 #include "eventkit/DeviceCalendars.h"
 
 #include "foundation/NSCalendar.h"
+#include "orblib/AppListFile.h"
 
 #include <cmath>
 #include <fstream>
@@ -23,7 +25,6 @@ namespace {
 using nlohmann::json;
 
 constexpr CGFloat iconSide = 60;
-constexpr CGFloat artworkSide = 300;
 
 constexpr orblib::WeatherCondition conditions[] = {
     orblib::WeatherCondition::Sunny,
@@ -181,6 +182,19 @@ void readApps(const ProfileReader& reader, const std::string& folder, springboar
         device.switcherOrder.push_back(entry.text());
 }
 
+std::optional<std::vector<std::string>> appList(const ProfileReader& reader)
+{
+    if (reader.isNull())
+        return std::nullopt;
+    std::vector<std::string> identifiers;
+    for (auto& entry : reader.items()) {
+        identifiers.push_back(entry.text());
+        if (!orblib::AppListFile::canHold(identifiers.back()))
+            entry.fail("a bundle identifier (not empty, without \":\" or a line break)");
+    }
+    return identifiers;
+}
+
 void readMedia(const ProfileReader& reader, const std::string& folder, DeviceProfile& profile)
 {
     if (auto weatherReader = reader["weather"]; !weatherReader.isNull()) {
@@ -189,18 +203,9 @@ void readMedia(const ProfileReader& reader, const std::string& folder, DevicePro
         profile.locationServicesEnabled = weatherReader["locationServices"].flag();
         profile.weather = weather(weatherReader, profile.device.startTime);
     }
-    if (auto music = reader["nowPlaying"]; !music.isNull()) {
-        music.expectKeys({ "song", "artist", "album", "artwork", "playing" });
-        orblib::NowPlayingItem item;
-        item.song = music["song"].text();
-        item.artist = music["artist"].text();
-        item.album = music["album"].text();
-        if (!music["artwork"].isNull())
-            item.artwork = ProfilePicture::read(music["artwork"], folder)
-                               .image(CGSizeMake(artworkSide, artworkSide), 1);
-        profile.device.musicPlaying = music["playing"].flag();
-        profile.nowPlaying = std::move(item);
-    }
+    profile.device.media = NowPlayingProfile::read(reader["nowPlaying"], folder);
+    if (auto* track = profile.device.media.currentTrack())
+        profile.nowPlaying = *track;
 }
 
 DeviceProfile read(const json& value, const std::string& file, const std::string& folder)
@@ -208,7 +213,7 @@ DeviceProfile read(const json& value, const std::string& file, const std::string
     ProfileReader reader(value, file);
     reader.expectKeys({ "systemVersion", "model", "sizeCode", "screen", "orientation", "now", "timeZone",
         "locale", "uses24HourTime", "locked", "screenOn", "passcode", "statusBar", "battery", "calls",
-        "wallpaper", "weather", "nowPlaying", "apps", "switcher", "alarms", "timer", "missingClasses",
+        "wallpaper", "weather", "nowPlaying", "apps", "switcher", "appList", "alarms", "timer", "missingClasses",
         "calendars", "events", "reminders", "notifications" });
     DeviceProfile profile;
     auto& device = profile.device;
@@ -248,6 +253,7 @@ DeviceProfile read(const json& value, const std::string& file, const std::string
             ProfilePicture::read(wallpaper, folder).image(device.screenSize, device.screenScale) };
     readMedia(reader, folder, profile);
     readApps(reader, folder, device);
+    profile.appList = appList(reader["appList"]);
     for (auto& entry : reader["alarms"].items())
         profile.alarms.push_back(alarm(entry));
     if (auto timer = reader["timer"]; !timer.isNull()) {

@@ -31,7 +31,11 @@ struct DeviceProfile {
     double ratePerHour { 0 };
     bool locationServicesEnabled { false };
     std::optional<orblib::WeatherReport> weather;
+    // The media player's current track (the player itself is the device's `media`).
     std::optional<orblib::NowPlayingItem> nowPlaying;
+    // The app chooser's list of bundle identifiers, written to the device's disk before boot;
+    // nothing leaves the disk as it is.
+    std::optional<std::vector<std::string>> appList;
     std::vector<Alarm> alarms;
     // The Clock's countdown timer, running, with this long to go.
     std::optional<NSTimeInterval> timer;

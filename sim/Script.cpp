@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include "orblib/AppListFile.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -86,6 +88,15 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
         if (!command.rate)
             throw InputError(
                 "expected a change of the level per hour (-0.1 drains a tenth an hour), not " + quote(text));
+    } else if (placeholder == "VOLUME") {
+        command.number = level(text);
+        if (!command.number)
+            throw InputError("expected a volume from 0 to 1 or 0% to 100%, not " + quote(text));
+    } else if (placeholder == "ID") {
+        if (!orblib::AppListFile::canHold(text))
+            throw InputError("expected a bundle identifier (not empty, without \":\" or a line break), not "
+                + quote(text));
+        command.identifiers.push_back(text);
     } else if (placeholder == "EDGE") {
         if (text != "1" && text != "8")
             throw InputError("expected the edge 1 or 8, not " + quote(text));
@@ -135,6 +146,9 @@ void readArguments(const Verbs::Verb& verb, std::span<const Token> words, Comman
             command.expectation = Expectation::parse(words.subspan(next));
             return;
         }
+        bool repeated = placeholder.ends_with("...");
+        if (repeated)
+            placeholder.remove_suffix(3);
         bool optional = placeholder.starts_with('[') && placeholder.ends_with(']');
         if (optional)
             placeholder = placeholder.substr(1, placeholder.size() - 2);
@@ -144,6 +158,8 @@ void readArguments(const Verbs::Verb& verb, std::span<const Token> words, Comman
             throw InputError("missing " + std::string(placeholder) + " " + usage);
         }
         readArgument(placeholder, words[next++], command);
+        while (repeated && next < words.size())
+            readArgument(placeholder, words[next++], command);
     }
     if (next < words.size())
         throw InputError("unexpected " + quote(words[next].text) + " " + usage);

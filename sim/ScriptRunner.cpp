@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 
+#include "ChosenApps.h"
 #include "PreferenceFile.h"
 #include "ScheduleVerbs.h"
 #include "ScriptFailure.h"
@@ -140,7 +141,15 @@ void ScriptRunner::run(const Command& command)
         { "today", [&] { choice == "open" ? host.openTodayPage() : host.closeTodayPage(); } },
         { "search open", [&] { host.openSearchPage(static_cast<long>(*command.number)); } },
         { "search close", [&] { host.closeSearchPage(); } },
-        { "music", [&] { host.setMusicPlaying(choice == "play"); } },
+        { "music",
+            [&] {
+                if (choice == "next" || choice == "previous")
+                    host.changeTrack(choice == "next" ? 1 : -1);
+                else
+                    host.setMusicPlaying(choice == "play");
+            } },
+        { "volume", [&] { host.setVolume(static_cast<float>(*command.number)); } },
+        { "apps", [&] { ChosenApps::write(command.identifiers); } },
         { "timer start", [&] { host.startTimer(*command.duration); } },
         { "set", [&] { PreferenceFile::set(command.name, command.value); } },
         { "respring", [&] { m_settings.respring(); } },

@@ -1,4 +1,5 @@
 // lumora-sim: a simulated phone with Lumora on its lock screen, driven by scripts.
+#include "ChosenApps.h"
 #include "CommandLine.h"
 #include "DeviceProfile.h"
 #include "DeviceRoot.h"
@@ -63,6 +64,8 @@ int run(const CommandLine& line)
     DeviceRoot root(line.root, line.keepRoot);
     if (preferences)
         PreferenceFile::install(*preferences);
+    if (profile.appList)
+        ChosenApps::write(*profile.appList);
     OutputFolder output(line.out);
     Simulator simulator(std::move(profile));
     if (line.printHooks)

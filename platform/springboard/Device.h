@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dispatch/RunLoop.h"
+#include "springboard/MediaPlayer.h"
 #include "uikit/CGGeometry.h"
 
 #include <memory>
@@ -81,8 +82,9 @@ struct Device {
     Battery battery;
     Call phoneCall;
     Call faceTimeCall;
-    // Music is playing (what plays is the support library's now-playing item).
-    bool musicPlaying { false };
+    // The media player, changed through SBMediaController; its track is published as the
+    // support library's now-playing item (orblib::DeviceNowPlaying).
+    MediaPlayer media;
 
     // The lock screen's picture, also the home screen's unless that has its own. Nothing: none.
     std::optional<Wallpaper> wallpaper { Wallpaper {} };

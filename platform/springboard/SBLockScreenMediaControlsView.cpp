@@ -31,7 +31,7 @@ void SBLockScreenMediaControlsView::update()
     auto item = orblib::DeviceNowPlaying::item();
     m_titleLabel->setText(item ? item->song : "Not Playing");
     m_artistLabel->setText(item ? item->artist : "");
-    m_transportLabel->setText(currentDevice().musicPlaying ? "\u25C0\u25C0     \u275A\u275A     \u25B6\u25B6"
+    m_transportLabel->setText(currentDevice().media.isPlaying() ? "\u25C0\u25C0     \u275A\u275A     \u25B6\u25B6"
                                                            : "\u25C0\u25C0     \u25B6     \u25B6\u25B6");
 }
 

@@ -108,7 +108,7 @@ void SBLockScreenViewController::present()
         chargerChanged();
     if (isClockTimerSet())
         timerChanged();
-    if (currentDevice().musicPlaying)
+    if (currentDevice().media.isPlaying())
         showMediaControls();
 }
 
@@ -157,7 +157,7 @@ void SBLockScreenViewController::musicChanged()
 {
     if (auto controls = objc::cast<SBLockScreenMediaControlsView>(lockScreenView()->mediaControlsView()))
         controls->update();
-    if (currentDevice().musicPlaying)
+    if (currentDevice().media.isPlaying())
         showMediaControls();
 }
 
@@ -198,7 +198,7 @@ void SBLockScreenViewController::fullscreenBulletinDidDismiss()
 void SBLockScreenViewController::ownHandleDisplayTurnedOff()
 {
     dismissCamera();
-    if (!currentDevice().musicPlaying)
+    if (!currentDevice().media.isPlaying())
         lockScreenView()->setMediaControlsView(nullptr);
 }
 

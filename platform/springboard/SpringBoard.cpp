@@ -25,6 +25,7 @@
 #include "springboard/SBLockScreenManager.h"
 #include "springboard/SBLockScreenView.h"
 #include "springboard/SBLockScreenViewController.h"
+#include "springboard/SBMediaController.h"
 #include "springboard/SBNotificationCenterController.h"
 #include "springboard/SBNotificationCenterLayoutViewController.h"
 #include "springboard/SBNotificationCenterViewController.h"
@@ -128,6 +129,7 @@ void SpringBoard::loadHardware()
         apps.push_back({ app.bundleIdentifier, app.displayName, app.icon, app.iconPath });
     orblib::DeviceApps::setApps(std::move(apps));
     orblib::DeviceApps::setSwitcher(m_device.switcherOrder);
+    SBMediaController::publish(m_device.media);
 }
 
 void SpringBoard::registerClasses()
@@ -142,6 +144,7 @@ void SpringBoard::registerClasses()
         { SBConferenceManager::staticClass(), &SBConferenceManager::registerMethods },
         { SBWallpaperController::staticClass(), &SBWallpaperController::registerMethods },
         { SBAppStatusBarManager::staticClass(), &SBAppStatusBarManager::registerMethods },
+        { SBMediaController::staticClass(), &SBMediaController::registerMethods },
         { SBApplication::staticClass(), nullptr },
         { SBApplicationController::staticClass(), &SBApplicationController::registerMethods },
         { SpringBoardApplication::staticClass(), nullptr },
@@ -328,9 +331,18 @@ void SpringBoard::startTimer(NSTimeInterval duration)
 
 void SpringBoard::setMusicPlaying(bool playing)
 {
-    m_device.musicPlaying = playing;
-    if (auto controller = lockScreen())
-        controller->musicChanged();
+    auto media = SBMediaController::sharedInstance();
+    playing ? media->play() : media->pause();
+}
+
+void SpringBoard::changeTrack(int step)
+{
+    SBMediaController::sharedInstance()->changeTrack(step);
+}
+
+void SpringBoard::setVolume(float volume)
+{
+    SBMediaController::sharedInstance()->setVolume(volume);
 }
 
 void SpringBoard::pressHomeButton()

@@ -62,7 +62,10 @@ public:
     // Starts the Clock's countdown timer (mobiletimer::TimerManager), as the Clock app does.
     // When it rings, the host shows a full-screen bulletin.
     void startTimer(NSTimeInterval duration);
+    // The media player, as its own controls change it (SBMediaController).
     void setMusicPlaying(bool playing);
+    void changeTrack(int step);
+    void setVolume(float volume);
 
     // The person holding it.
     void pressHomeButton();

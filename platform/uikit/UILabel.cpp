@@ -23,6 +23,18 @@ size_t visibleLineCount(const TextLayout& layout)
     return count;
 }
 
+// Without putting the runs together, as labels set their text again and again.
+bool spells(const NSAttributedString& string, std::string_view text)
+{
+    size_t at = 0;
+    for (auto& run : string.runs()) {
+        if (text.substr(at).substr(0, run.text.size()) != run.text)
+            return false;
+        at += run.text.size();
+    }
+    return at == text.size();
+}
+
 } // namespace
 
 UILabel::UILabel(CGRect frame)
@@ -40,6 +52,9 @@ std::string UILabel::text() const
 
 void UILabel::setText(std::string_view text)
 {
+    // Plain text keeps the label's font and colour, so the same words again change nothing.
+    if (!m_isAttributed && m_attributedText && spells(*m_attributedText, text))
+        return;
     m_attributedText = NSAttributedString::create(text, { .font = m_font, .foregroundColor = m_textColor });
     m_isAttributed = false;
     textChanged();

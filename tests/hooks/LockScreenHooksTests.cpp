@@ -96,8 +96,11 @@ TEST(LockScreenHooks, ThePanelTakesThePlaceOfSpringBoardsOwnLockScreenOnlyWhereT
         { "switched off", { { "enabled", "NO" }, { "shouldShowStatusBar", "NO" } },
             { springBoardsOwnViews, true, 0, 1, 1, false } },
     };
+    // A song loaded, so that playing it brings up the media controls.
+    springboard::Device device;
+    device.media = springboard::MediaPlayer({ { "Song", "Artist", "Album", nullptr } });
     for (auto& test : cases) {
-        HostFixture fixture({}, test.preferences);
+        HostFixture fixture(device, test.preferences);
         auto state = lockScreenAfterEverythingWasCalledFor(fixture.host());
         EXPECT_EQ(state.shownViews, test.expected.shownViews) << test.description;
         EXPECT_EQ(state.cameraOpens, test.expected.cameraOpens) << test.description;
@@ -139,8 +142,11 @@ TEST(LockScreenHooks, TheIdleDurationBecomesTheDimIntervalWhenItsWholePartIsASec
         { { { "idleTimerDuration", "300" }, { "location", "2" } }, own },
         { { { "idleTimerDuration", "300" }, { "enabled", "NO" } }, own },
     };
+    // A song loaded, so that playing it brings up the media controls.
+    springboard::Device device;
+    device.media = springboard::MediaPlayer({ { "Song", "Artist", "Album", nullptr } });
     for (auto& test : cases) {
-        HostFixture fixture({}, test.preferences);
+        HostFixture fixture(device, test.preferences);
         auto& device = fixture.host().device();
         EXPECT_EQ(springboard::SBBacklightController::sharedInstance()->defaultLockScreenDimInterval(),
             test.secondsUntilDark);

@@ -74,7 +74,7 @@ TEST(DeviceProfile, TheDemoDeviceIsAnIPhone6OnIOS93)
     // The hours of the forecast begin at the next full hour.
     EXPECT_EQ(demo.weather->hours.front().time, 471204000);
     ASSERT_TRUE(demo.nowPlaying);
-    EXPECT_TRUE(demo.device.musicPlaying);
+    EXPECT_TRUE(demo.device.media.isPlaying());
     EXPECT_EQ(demo.device.applications.size(), 9u);
     EXPECT_EQ(demo.device.switcherOrder.front(), "com.apple.mobilesafari");
     ASSERT_EQ(demo.alarms.size(), 1u);
@@ -113,7 +113,7 @@ TEST(DeviceProfile, LaysAFileOverTheDemoDeviceKeyByKey)
     EXPECT_FALSE(profile.weather);
     EXPECT_FALSE(profile.locationServicesEnabled);
     EXPECT_FALSE(profile.nowPlaying);
-    EXPECT_FALSE(profile.device.musicPlaying);
+    EXPECT_FALSE(profile.device.media.isPlaying());
     EXPECT_FALSE(profile.device.wallpaper);
     ASSERT_EQ(profile.device.applications.size(), 1u);
     EXPECT_EQ(profile.device.applications[0].displayName, "com.example.notes");
@@ -141,6 +141,47 @@ TEST(DeviceProfile, TakesPicturesFromFilesBesideTheProfileOrDrawsGradients)
     EXPECT_EQ(icon->bitmap().width, 120u);
     EXPECT_EQ(icon->bitmap().pixel(0, 0)[0], 255);
     EXPECT_EQ(icon->bitmap().pixel(0, 119)[2], 255);
+}
+
+TEST(DeviceProfile, LoadsTheMediaPlayersQueueAndTheChosenApps)
+{
+    ProfileFile file(R"({
+        "nowPlaying": {
+            "queue": [ { "song": "One", "artist": "A" }, { "song": "Two", "album": "B", "artwork": null } ],
+            "position": 2,
+            "playing": false,
+            "volume": 0.25
+        },
+        "appList": [ "com.apple.Music", "com.example.gone" ]
+    })");
+    auto profile = DeviceProfile::load(file.path());
+    auto& media = profile.device.media;
+    ASSERT_EQ(media.queue().size(), 2u);
+    EXPECT_EQ(media.queue()[0].artist, "A");
+    EXPECT_EQ(media.queue()[0].album, "");
+    EXPECT_EQ(media.position(), 1u);
+    EXPECT_FALSE(media.isPlaying());
+    EXPECT_EQ(media.volume(), 0.25f);
+    ASSERT_TRUE(profile.nowPlaying);
+    EXPECT_EQ(profile.nowPlaying->song, "Two");
+    EXPECT_EQ(profile.appList, (std::vector<std::string> { "com.apple.Music", "com.example.gone" }));
+
+    auto demo = DeviceProfile::demo();
+    EXPECT_EQ(demo.device.media.queue().size(), 3u);
+    EXPECT_TRUE(demo.device.media.currentTrack()->artwork);
+    EXPECT_FALSE(demo.appList) << "the demo leaves the disk as it is";
+
+    ProfileFile empty(R"({ "nowPlaying": { "queue": [], "volume": 1 } })");
+    auto nothing = DeviceProfile::load(empty.path());
+    EXPECT_FALSE(nothing.nowPlaying);
+    EXPECT_FALSE(nothing.device.media.isPlaying()) << "the demo's playing has nothing to play";
+    EXPECT_EQ(nothing.device.media.volume(), 1.0f);
+
+    std::string tooLong = R"({"nowPlaying": {"queue": [{})";
+    for (int i = 0; i < 100; ++i)
+        tooLong += ", {}";
+    EXPECT_NE(loadError(tooLong + "]}}").find("nowPlaying.queue: expected a list of at most 100 tracks"),
+        std::string::npos);
 }
 
 TEST(DeviceProfile, RejectsAFileNamingTheKeyAndWhatWasExpected)
@@ -173,6 +214,16 @@ TEST(DeviceProfile, RejectsAFileNamingTheKeyAndWhatWasExpected)
         { R"({"wallpaper": {"top": "#fff", "bottom": "#000000"}})",
             "wallpaper.top: expected a colour \"#rrggbb\"" },
         { R"({"switcher": [12]})", "switcher[0]: expected a text, found 12" },
+        { R"({"nowPlaying": {"song": "One"}})", "nowPlaying.song: unknown key (expected one of queue," },
+        { R"({"nowPlaying": {"queue": [{"title": "One"}]}})", "nowPlaying.queue[0].title: unknown key" },
+        { R"({"nowPlaying": {"position": 4}})",
+            "nowPlaying.position: expected a number from 1 to 3, found 4" },
+        { R"({"nowPlaying": {"volume": 11}})", "nowPlaying.volume: expected a number from 0 to 1, found 11" },
+        { R"({"nowPlaying": {"queue": [{"artwork": "absent.png"}]}})",
+            "nowPlaying.queue[0].artwork: expected a PNG file" },
+        { R"({"appList": ["com.apple.Music:Music"]})",
+            "appList[0]: expected a bundle identifier (not empty, without \":\" or a line break)" },
+        { R"({"appList": "com.apple.Music"})", "appList: expected a list" },
         { R"({"missingClasses": "SBUIController"})", "missingClasses: expected a list" },
     };
     for (auto& [json, message] : cases)

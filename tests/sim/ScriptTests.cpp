@@ -88,6 +88,17 @@ TEST(Script, ReadsOptionalArgumentsAndChoices)
     EXPECT_FALSE(commands[7].probe->property());
 }
 
+TEST(Script, ReadsTheMediaPlayersControlsAndTheChosenApps)
+{
+    auto commands = Script::parse(
+        "music next\nvolume 25%\napps com.apple.Music \"com.example.two words\" x\napps\n", "s");
+    EXPECT_EQ(commands[0].choice, "next");
+    EXPECT_EQ(commands[1].number, 0.25);
+    EXPECT_EQ(commands[2].identifiers,
+        (std::vector<std::string> { "com.apple.Music", "com.example.two words", "x" }));
+    EXPECT_TRUE(commands[3].identifiers.empty()) << "a choice of no apps";
+}
+
 TEST(Script, RejectsALineNamingItAndWhatWasExpected)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -98,6 +109,10 @@ TEST(Script, RejectsALineNamingItAndWhatWasExpected)
         { "display dim", "expected off|on, not 'dim'" },
         { "battery 1.5", "expected a battery level from 0 to 1" },
         { "search open 3", "expected the edge 1 or 8" },
+        { "music stop", "expected play|pause|next|previous, not 'stop'" },
+        { "volume 110%", "expected a volume from 0 to 1 or 0% to 100%, not '110%'" },
+        { "apps com.apple.Music:Music", "expected a bundle identifier (not empty, without \":\" or a line" },
+        { "apps com.apple.Music \"\"", "expected a bundle identifier" },
         { "search", "expected search open EDGE or search close" },
         { "set colour #fff", "'colour' is not a preference key" },
         { "snapshot shot.jpg", "expected a file name ending in .png" },

@@ -45,4 +45,19 @@ TEST_F(UIImageOBAdditionsTest, MergedColorOfATransparentImageIsNothing)
     EXPECT_EQ(contracts::UIImageOBAdditions::mergedColor(image.get()), nullptr);
 }
 
+TEST_F(UIImageOBAdditionsTest, MergedColorIsRememberedForAnImageOnlyWhileItLives)
+{
+    auto image = imageOf(1, { { 255, 0, 0, 255 } });
+    auto color = contracts::UIImageOBAdditions::mergedColor(image.get());
+    EXPECT_EQ(contracts::UIImageOBAdditions::mergedColor(image.get()), color);
+    // Images made and dropped one after the other often take the same address.
+    for (int i = 0; i < 20; ++i) {
+        std::uint8_t blue = i % 2 ? 255 : 0;
+        auto next = imageOf(1, { { 0, 0, blue, 255 } });
+        auto expected = i % 2 ? "#0000ffff" : "#000000ff";
+        EXPECT_EQ(contracts::UIImageOBAdditions::mergedColor(next.get())->hexString(), expected) << i;
+    }
+    EXPECT_EQ(contracts::UIImageOBAdditions::mergedColor(image.get())->hexString(), "#ff0000ff");
+}
+
 } // namespace

@@ -103,7 +103,7 @@ TEST_F(LockScreen, AddsTheChargingTimerAndMediaViewsTheDeviceCallsForAfterTheLay
     host().startTimer(300);
     Device device;
     device.battery.charging = true;
-    device.musicPlaying = true;
+    device.media = MediaPlayer({ { "Song", "Artist", "Album", nullptr } }, 0, true);
     boot(device);
     auto calls = HostCallLog::since("SBFLockScreenDateView _layoutTimeLabel");
     std::vector<std::string> expected = {
@@ -200,7 +200,9 @@ TEST_F(LockScreen, StatusBarFollowsTheManagersAlphaAndTheLockScreensAnswers)
 
 TEST_F(LockScreen, ChargerTimerMusicAndCameraSendTheirMethodsAsTheyHappen)
 {
-    boot();
+    Device device;
+    device.media = MediaPlayer({ { "Song", "Artist", "Album", nullptr } });
+    boot(device);
     HostCallLog::entries().clear();
     host().setCharging(true);
     host().startTimer(90);

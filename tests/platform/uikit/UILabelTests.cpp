@@ -74,6 +74,25 @@ TEST(UILabel, TextAndAttributedTextReplaceEachOther)
         EXPECT_EQ(run.attributes.font->fontName(), UIFont::boldSystemFontName);
 }
 
+TEST(UILabel, TheSameTextAgainKeepsTheLabelAsItIsButNotOverAttributedText)
+{
+    auto label = UILabel::create();
+    label->setText("Artist  -  Song");
+    auto before = label->attributedText();
+    label->setText("Artist  -  Song");
+    EXPECT_EQ(label->attributedText(), before) << "nothing to do";
+    label->setText("Artist  -  Song 2");
+    EXPECT_EQ(label->text(), "Artist  -  Song 2");
+    label->setText("Artist");
+    EXPECT_EQ(label->text(), "Artist");
+
+    label->setAttributedText(
+        NSAttributedString::create("Artist", { .foregroundColor = UIColor::greenColor() }));
+    label->setText("Artist");
+    EXPECT_EQ(label->attributedText()->runs()[0].attributes.foregroundColor->hexString(), "#000000ff")
+        << "plain text again, in the label's colour";
+}
+
 TEST(UILabel, ShrinksItsFontsByOneFactorUntilTheTextFits)
 {
     struct Case {
