@@ -91,6 +91,7 @@ const Entry entries[] = {
     { "hidden", ViewProperty::Kind::Flag, [](const UIView&, const ordered_json& e) { return e["hidden"]; } },
     { "visible", ViewProperty::Kind::Flag, visible },
     { "alpha", ViewProperty::Kind::Number, [](const UIView&, const ordered_json& e) { return e["alpha"]; } },
+    { "value", ViewProperty::Kind::Number, [](const UIView&, const ordered_json& e) { return key(e, "value"); } },
     { "textColor", ViewProperty::Kind::Colour,
         [](const UIView&, const ordered_json& e) { return key(e, "textColor"); } },
     { "backgroundColor", ViewProperty::Kind::Colour,
