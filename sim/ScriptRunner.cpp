@@ -145,6 +145,8 @@ void ScriptRunner::run(const Command& command)
             [&] {
                 if (choice == "next" || choice == "previous")
                     host.changeTrack(choice == "next" ? 1 : -1);
+                else if (choice == "stop")
+                    host.stopMusic();
                 else
                     host.setMusicPlaying(choice == "play");
             } },

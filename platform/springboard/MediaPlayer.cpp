@@ -52,4 +52,12 @@ bool MediaPlayer::setVolume(float volume)
     return true;
 }
 
+bool MediaPlayer::unload()
+{
+    if (m_queue.empty())
+        return false;
+    *this = MediaPlayer({}, 0, false, m_volume);
+    return true;
+}
+
 } // namespace springboard

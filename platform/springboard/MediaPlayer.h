@@ -37,6 +37,8 @@ public:
     bool setPlaying(bool);
     bool changeTrack(int step);
     bool setVolume(float);
+    // Lets go of the queue, as when the app playing it quits; the volume stays.
+    bool unload();
 
 private:
     std::vector<orblib::NowPlayingItem> m_queue;

@@ -69,4 +69,10 @@ void SBMediaController::setVolume(float volume)
     currentDevice().media.setVolume(volume);
 }
 
+void SBMediaController::unload()
+{
+    if (currentDevice().media.unload())
+        playerChanged();
+}
+
 } // namespace springboard

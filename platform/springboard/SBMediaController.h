@@ -33,6 +33,8 @@ public:
     void changeTrack(int step) override;
     float volume() override;
     void setVolume(float) override;
+    // The app playing quits: nothing is loaded any more.
+    void unload();
 
 private:
     void playerChanged();

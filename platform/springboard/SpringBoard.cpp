@@ -345,6 +345,11 @@ void SpringBoard::setVolume(float volume)
     SBMediaController::sharedInstance()->setVolume(volume);
 }
 
+void SpringBoard::stopMusic()
+{
+    SBMediaController::sharedInstance()->unload();
+}
+
 void SpringBoard::pressHomeButton()
 {
     SBLockScreenManager::sharedInstance()->noteMenuButtonDown();

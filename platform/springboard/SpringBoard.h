@@ -66,6 +66,8 @@ public:
     void setMusicPlaying(bool playing);
     void changeTrack(int step);
     void setVolume(float volume);
+    // The app playing quits, leaving nothing loaded.
+    void stopMusic();
 
     // The person holding it.
     void pressHomeButton();

@@ -109,7 +109,7 @@ TEST(Script, RejectsALineNamingItAndWhatWasExpected)
         { "display dim", "expected off|on, not 'dim'" },
         { "battery 1.5", "expected a battery level from 0 to 1" },
         { "search open 3", "expected the edge 1 or 8" },
-        { "music stop", "expected play|pause|next|previous, not 'stop'" },
+        { "music halt", "expected play|pause|next|previous|stop, not 'halt'" },
         { "volume 110%", "expected a volume from 0 to 1 or 0% to 100%, not '110%'" },
         { "apps com.apple.Music:Music", "expected a bundle identifier (not empty, without \":\" or a line" },
         { "apps com.apple.Music \"\"", "expected a bundle identifier" },

@@ -131,6 +131,11 @@ TEST_F(Media, TheSupportLibraryAndTheLockScreenFollowWhatTheControllerDoes)
     media->pause();
     EXPECT_FALSE(media->isPlaying());
     EXPECT_EQ(music->nowPlayingSongName(), "Two");
+
+    host().stopMusic();
+    EXPECT_FALSE(music->nowPlayingInfoExists()) << "the app playing quit";
+    EXPECT_EQ(lockScreenText("_titleLabel"), "Not Playing");
+    EXPECT_FLOAT_EQ(media->volume(), 0.8f);
 }
 
 TEST_F(Media, ARespringFindsThePlayerWhereItWas)
