@@ -213,8 +213,8 @@ DeviceProfile read(const json& value, const std::string& file, const std::string
     ProfileReader reader(value, file);
     reader.expectKeys({ "systemVersion", "model", "sizeCode", "screen", "orientation", "now", "timeZone",
         "locale", "uses24HourTime", "locked", "screenOn", "passcode", "statusBar", "battery", "calls",
-        "wallpaper", "weather", "nowPlaying", "apps", "switcher", "appList", "alarms", "timer", "missingClasses",
-        "calendars", "events", "reminders", "notifications" });
+        "wallpaper", "weather", "nowPlaying", "apps", "switcher", "appList", "alarms", "timer",
+        "missingClasses", "calendars", "events", "reminders", "notifications" });
     DeviceProfile profile;
     auto& device = profile.device;
     device.systemVersion = systemVersion(reader["systemVersion"]);
