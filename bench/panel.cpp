@@ -11,6 +11,8 @@
 #include "Simulator.h"
 
 #include "LMAmpiro/LMAmpiroDisplayView.h"
+#include "LMMelodra/LMMelodraView.h"
+#include "LMMelodra/LMMusicDisplayView.h"
 #include "_LMContainerView/LMView.h"
 #include "dispatch/NSTimer.h"
 #include "dispatch/RunLoop.h"
@@ -103,8 +105,7 @@ BENCHMARK_CAPTURE(IdleHour, display_off, false)->Unit(benchmark::kMillisecond)->
 // Ticks are called directly, as the run loop calls them, on the booted device.
 // A tick that starts work finishing on the main queue (the 10-second schedule reload, whose
 // reminders come back from the background) is timed until that work is done.
-template <class View, void (View::*tick)(NSTimer*), bool finishesOnMainQueue = false>
-void TimerTick(benchmark::State& state)
+template <class View, auto tick, bool finishesOnMainQueue = false> void TimerTick(benchmark::State& state)
 {
     double floor = emptyTimerHourSeconds() / hour;
     DemoPhone phone;
@@ -120,6 +121,11 @@ void TimerTick(benchmark::State& state)
     state.counters["cpu_us_per_tick"] = total * 1e6 / static_cast<double>(state.iterations());
     state.counters["empty_timer_cpu_us_per_tick"] = floor * 1e6;
 }
+
+// The music strip has no shared instance of its own: it is the panel's.
+struct MusicStrip {
+    static std::shared_ptr<LMMelodraView> sharedInstance() { return LMView::sharedInstance()->melodraView(); }
+};
 BENCHMARK_TEMPLATE(TimerTick, LMView, &LMView::frameUpdateTimer)->Name("TimerTick/panel_orientation_0.1s");
 BENCHMARK_TEMPLATE(TimerTick, LMView, &LMView::visibilityHandlerAndTimeUpdateTimer)
     ->Name("TimerTick/panel_visibility_1s");
@@ -132,6 +138,9 @@ BENCHMARK_TEMPLATE(TimerTick, LMAmpiroDisplayView, &LMAmpiroDisplayView::AmpiroB
     ->Name("TimerTick/charging_overlay_1s");
 BENCHMARK_TEMPLATE(TimerTick, LMAmpiroDisplayView, &LMAmpiroDisplayView::AmpiroUpdate)
     ->Name("TimerTick/charging_overlay_30s");
+BENCHMARK_TEMPLATE(TimerTick, MusicStrip, &LMMelodraView::updateTimer)->Name("TimerTick/music_strip_0.5s");
+BENCHMARK_TEMPLATE(TimerTick, LMMusicDisplayView, &LMMusicDisplayView::updateTimer)
+    ->Name("TimerTick/music_overlay_0.5s");
 
 void HeapOverAWeek(benchmark::State& state)
 {
