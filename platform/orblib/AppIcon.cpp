@@ -1,5 +1,6 @@
 #include "orblib/AppIcon.h"
 
+#include "objc/ProcessLocal.h"
 #include "uikit/UIImage.h"
 #include "uikit/UIScreen.h"
 
@@ -7,6 +8,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <map>
+#include <mutex>
+#include <string>
+#include <tuple>
 
 namespace orblib {
 namespace {
@@ -116,6 +121,22 @@ std::shared_ptr<UIImage> drawnIcon(const InstalledApp& app)
     return UIImage::imageWithBitmap(std::move(bitmap), scale, "AppIcon/" + app.bundleIdentifier);
 }
 
+// Drawing an icon costs about as much as laying out a whole screen, and the table asks for the
+// icon of every section on each reload: each drawn icon is kept for the life of the process.
+using DrawnIconKey = std::tuple<std::string, std::string, CGFloat>;
+objc::ProcessLocal<std::map<DrawnIconKey, std::shared_ptr<UIImage>>> s_drawnIcons;
+std::mutex s_drawnIconsMutex;
+
+std::shared_ptr<UIImage> keptDrawnIcon(const InstalledApp& app)
+{
+    DrawnIconKey key { app.bundleIdentifier, app.displayName.substr(0, 1), UIScreen::mainScreen()->scale() };
+    std::lock_guard lock(s_drawnIconsMutex);
+    auto& kept = s_drawnIcons.get()[key];
+    if (!kept)
+        kept = drawnIcon(app);
+    return kept;
+}
+
 } // namespace
 
 std::shared_ptr<UIImage> appIcon(const InstalledApp& app)
@@ -126,7 +147,7 @@ std::shared_ptr<UIImage> appIcon(const InstalledApp& app)
         if (auto loaded = UIImage::imageWithContentsOfFile(app.iconPath))
             return loaded;
     }
-    return drawnIcon(app);
+    return keptDrawnIcon(app);
 }
 
 } // namespace orblib
