@@ -6,6 +6,7 @@
 #include "ProfileDate.h"
 #include "ProfilePicture.h"
 #include "ProfileReader.h"
+#include "ProfileText.h"
 #include "ScheduleProfile.h"
 
 #include "eventkit/DeviceCalendars.h"
@@ -25,6 +26,10 @@ namespace {
 using nlohmann::json;
 
 constexpr CGFloat iconSide = 60;
+// A home screen's worth and more; each app is drawn and kept for the process's life.
+constexpr size_t maximumApps = 200;
+// Four times the largest phone's; each picture of the screen is four bytes a pixel.
+constexpr long long maximumScreenPixels = 16'000'000;
 
 constexpr orblib::WeatherCondition conditions[] = {
     orblib::WeatherCondition::Sunny,
@@ -51,9 +56,10 @@ void mergeOver(json& base, const json& overlay)
 
 json parseJSON(std::string_view text, const std::string& file)
 {
+    ProfileText::check(text, file);
     try {
         return json::parse(text);
-    } catch (const json::parse_error& error) {
+    } catch (const json::exception& error) {
         std::string message = error.what();
         if (auto end = message.find("] "); message.starts_with("[json.exception") && end != std::string::npos)
             message = message.substr(end + 2);
@@ -167,7 +173,10 @@ void readBattery(const ProfileReader& reader, DeviceProfile& profile)
 void readApps(const ProfileReader& reader, const std::string& folder, springboard::Device& device)
 {
     device.applications.clear();
-    for (auto& entry : reader["apps"].items()) {
+    auto apps = reader["apps"].items();
+    if (apps.size() > maximumApps)
+        reader["apps"].fail("at most " + std::to_string(maximumApps) + " apps, not " + std::to_string(apps.size()));
+    for (auto& entry : apps) {
         entry.expectKeys({ "bundleIdentifier", "name", "icon" });
         springboard::Device::Application app;
         app.bundleIdentifier = entry["bundleIdentifier"].text();
@@ -178,7 +187,11 @@ void readApps(const ProfileReader& reader, const std::string& folder, springboar
         device.applications.push_back(std::move(app));
     }
     device.switcherOrder.clear();
-    for (auto& entry : reader["switcher"].items())
+    auto switcher = reader["switcher"].items();
+    if (switcher.size() > maximumApps)
+        reader["switcher"].fail(
+            "at most " + std::to_string(maximumApps) + " apps, not " + std::to_string(switcher.size()));
+    for (auto& entry : switcher)
         device.switcherOrder.push_back(entry.text());
 }
 
@@ -225,6 +238,11 @@ DeviceProfile read(const json& value, const std::string& file, const std::string
     screen.expectKeys({ "width", "height", "scale" });
     device.screenSize = CGSizeMake(screen["width"].number(100, 4096), screen["height"].number(100, 4096));
     device.screenScale = screen["scale"].whole(1, 3);
+    auto pixels = device.screenSize.width * device.screenSize.height * device.screenScale * device.screenScale;
+    if (pixels > static_cast<double>(maximumScreenPixels))
+        screen.fail("a screen of at most " + std::to_string(maximumScreenPixels)
+            + " pixels, width times height times scale squared (this one has "
+            + std::to_string(static_cast<long long>(pixels)) + ")");
     auto orientation = reader["orientation"].oneOf({ "portrait", "upside-down", "landscape" });
     device.orientation = orientation == "portrait" ? 1 : orientation == "upside-down" ? 2 : 3;
 
@@ -285,6 +303,10 @@ DeviceProfile DeviceProfile::load(const std::filesystem::path& path)
     std::ifstream file(path, std::ios::binary);
     if (!std::filesystem::is_regular_file(path, error) || !file)
         throw InputError(path.string() + ": cannot read the device profile");
+    auto size = std::filesystem::file_size(path, error);
+    if (!error && size > ProfileText::maximumSize)
+        throw InputError(path.string() + ": a profile of " + std::to_string(size) + " bytes (at most "
+            + std::to_string(ProfileText::maximumSize) + ")");
     std::string text { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
     auto overlay = parseJSON(text, path.string());
     if (!overlay.is_object())

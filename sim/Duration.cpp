@@ -17,7 +17,7 @@ std::optional<NSTimeInterval> Duration::parse(std::string_view text)
         if (text.size() <= suffix.size() || !text.ends_with(suffix))
             continue;
         auto amount = NumberText::parse(text.substr(0, text.size() - suffix.size()));
-        if (amount && *amount >= 0)
+        if (amount && *amount >= 0 && *amount * seconds <= maximum)
             return *amount * seconds;
         return std::nullopt;
     }

@@ -9,6 +9,7 @@
 #include "foundation/NSNumber.h"
 #include "foundation/NSPropertyListSerialization.h"
 #include "foundation/NSString.h"
+#include "foundation/PropertyListBounds.h"
 #include "settings/LMSettings.h"
 
 #include <algorithm>
@@ -16,9 +17,7 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace {
-
-std::shared_ptr<NSObject> storedValue(const Tokenizer::Token& value)
+std::shared_ptr<NSObject> PreferenceFile::storedValue(const Tokenizer::Token& value)
 {
     auto& text = value.text;
     if (value.quoted)
@@ -27,13 +26,15 @@ std::shared_ptr<NSObject> storedValue(const Tokenizer::Token& value)
         return NSNumber::numberWithBool(text == "true" || text == "YES");
     if (auto number = NumberText::parse(text)) {
         bool whole = text.find_first_of(".eE") == std::string::npos;
+        // 2^63 is exactly a double; anything from it up does not fit a whole-number preference.
+        if (whole && (*number >= 0x1p63 || *number < -0x1p63))
+            throw InputError("the whole number " + text.substr(0, 40)
+                + " is too large for a preference (from -9223372036854775808 to 9223372036854775807)");
         return whole ? NSNumber::numberWithInteger(static_cast<NSInteger>(*number))
                      : NSNumber::numberWithDouble(*number);
     }
     return std::make_shared<NSString>(text);
 }
-
-} // namespace
 
 bool PreferenceFile::isKnownKey(std::string_view key)
 {
@@ -47,6 +48,10 @@ std::vector<std::uint8_t> PreferenceFile::readHostFile(const std::filesystem::pa
     std::ifstream file(path, std::ios::binary);
     if (!std::filesystem::is_regular_file(path, error) || !file)
         throw InputError(path.string() + ": cannot read the preference file");
+    auto size = std::filesystem::file_size(path, error);
+    if (!error && size > foundation::PropertyListBounds::maximumSize)
+        throw InputError(path.string() + ": a preference file of " + std::to_string(size)
+            + " bytes (at most " + std::to_string(foundation::PropertyListBounds::maximumSize) + ")");
     std::vector<std::uint8_t> bytes { std::istreambuf_iterator<char>(file),
         std::istreambuf_iterator<char>() };
     NSData data(bytes);

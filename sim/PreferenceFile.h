@@ -2,7 +2,10 @@
 
 #include "Tokenizer.h"
 
+#include "objc/NSObject.h"
+
 #include <cstdint>
+#include <memory>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -23,6 +26,8 @@ public:
     static std::vector<std::uint8_t> readHostFile(const std::filesystem::path&);
     // Puts the file on the device, replacing what is there.
     static void install(std::span<const std::uint8_t>);
+    // The value as set stores it; throws InputError when it cannot be stored.
+    static std::shared_ptr<NSObject> storedValue(const Tokenizer::Token&);
     // Stores one value and keeps the others, in a binary property list: a word in double quotes
     // as text; true, false, YES or NO as a switch; a number as a number; any other word as text.
     static void set(const std::string& key, const Tokenizer::Token& value);

@@ -19,6 +19,12 @@ ProfilePicture ProfilePicture::read(const ProfileReader& reader, const std::stri
         return gradient(reader["top"].colour(), reader["bottom"].colour());
     }
     auto path = std::filesystem::path(profileFolder) / reader.text();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        reader.fail("a PNG file (" + path.string() + " is not a file)");
+    if (auto size = std::filesystem::file_size(path, error); error || size > maximumFileSize)
+        reader.fail("a PNG file of at most " + std::to_string(maximumFileSize / (1024 * 1024)) + " MB ("
+            + path.string() + " is larger)");
     std::ifstream file(path, std::ios::binary);
     std::vector<std::uint8_t> bytes { std::istreambuf_iterator<char>(file),
         std::istreambuf_iterator<char>() };

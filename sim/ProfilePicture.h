@@ -4,6 +4,7 @@
 #include "uikit/CGGeometry.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,9 @@ public:
     using Colour = std::array<unsigned char, 3>;
 
     // Throws InputError when it is neither, or the file cannot be read as a PNG.
+    // Larger files are refused before they are read: a picture of the largest screen is smaller.
+    static constexpr std::uintmax_t maximumFileSize = 32 * 1024 * 1024;
+
     static ProfilePicture read(const ProfileReader&, const std::string& profileFolder);
     static ProfilePicture gradient(Colour top, Colour bottom);
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include "orblib/AppListFile.h"
 
 #include <fstream>
@@ -18,9 +19,43 @@ namespace {
 
 using Token = Tokenizer::Token;
 
+bool isUTF8(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xe ? 3 : (byte >> 3) == 0x1e ? 4 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+// What a user wrote, shown back in a message: at most a screen line of it, and bytes that are
+// not printable text as \xNN, so a binary file or a megabyte line gives a readable message.
 std::string quote(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    constexpr size_t shown = 60;
+    bool utf8 = isUTF8(text);
+    std::string quoted = "'";
+    for (size_t i = 0; i < text.size() && i < shown; ++i) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 || byte == 0x7f || (byte >= 0x80 && !utf8)) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            quoted += escaped;
+        } else {
+            quoted += text[i];
+        }
+    }
+    if (text.size() > shown)
+        quoted += "...' (" + std::to_string(text.size()) + " bytes)";
+    else
+        quoted += "'";
+    return quoted;
 }
 
 std::vector<std::string_view> split(std::string_view text, char separator)
@@ -70,7 +105,8 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
     if (placeholder == "DURATION") {
         command.duration = Duration::parse(text);
         if (!command.duration)
-            throw InputError("expected a duration such as 500ms, 30s, 5m or 2h, not " + quote(text));
+            throw InputError("expected a duration such as 500ms, 30s, 5m or 2h, at most "
+                + std::string(Duration::maximumText) + ", not " + quote(text));
     } else if (placeholder == "TARGET") {
         command.target = Target::parse(text);
         if (!command.target)
@@ -107,6 +143,7 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
                 + " is not a preference key (expected one such as location, militaryTime, weatherColor)");
         command.name = text;
     } else if (placeholder == "VALUE") {
+        PreferenceFile::storedValue(word);
         command.value = word;
     } else if (placeholder == "TITLE" || placeholder == "URL") {
         command.name = text;
@@ -171,8 +208,11 @@ Command Script::parseCommand(std::string_view line, const std::string& where)
 {
     Command command;
     command.where = where;
-    command.line = std::string(line);
     try {
+        if (line.size() > maximumLine)
+            throw InputError("a line of " + std::to_string(line.size()) + " bytes (at most "
+                + std::to_string(maximumLine) + ")");
+        command.line = std::string(line);
         auto words = Tokenizer::split(line);
         if (words.empty())
             throw InputError("expected a command");

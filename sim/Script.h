@@ -11,6 +11,9 @@
 // Every line is checked before anything runs.
 class Script {
 public:
+    // Longer lines are refused rather than carried into every message about them.
+    static constexpr size_t maximumLine = 4096;
+
     // Throws InputError naming the line ("NAME:LINE: ...") and what was expected.
     static std::vector<Command> parse(std::string_view text, const std::string& name);
     // Throws InputError naming the file when it cannot be read.

@@ -1,12 +1,16 @@
 #include "ScriptRunner.h"
 
 #include "ChosenApps.h"
+#include "InputError.h"
+#include "Interruption.h"
+#include "NumberText.h"
 #include "PreferenceFile.h"
 #include "ScheduleVerbs.h"
 #include "ScriptFailure.h"
 #include "Simulator.h"
 #include "TargetResolver.h"
 
+#include "uikit/UIScreen.h"
 #include "uikit/UISwipeGestureRecognizer.h"
 #include "uikit/UITouchSimulator.h"
 #include "uikit/UIView.h"
@@ -42,8 +46,11 @@ ScriptRunner::ScriptRunner(Simulator& simulator, const OutputFolder& output, std
 
 void ScriptRunner::run(std::span<const Command> commands)
 {
-    for (auto& command : commands)
+    for (auto& command : commands) {
+        if (Interruption::requested())
+            throw Interrupted {};
         run(command);
+    }
 }
 
 void ScriptRunner::fail(const Command& command, const std::string& what) const
@@ -61,6 +68,13 @@ std::shared_ptr<UIView> ScriptRunner::view(const Command& command, const Target&
 
 CGPoint ScriptRunner::point(const Command& command) const
 {
+    if (auto given = command.target->point()) {
+        auto screen = UIScreen::mainScreen()->bounds();
+        if (given->x < 0 || given->y < 0 || given->x >= screen.size.width || given->y >= screen.size.height)
+            throw InputError(command.where + ": " + command.target->text() + " lies off the screen (0,0 to "
+                + NumberText::format(screen.size.width) + "," + NumberText::format(screen.size.height)
+                + " points)");
+    }
     auto point = TargetResolver::point(*command.target);
     if (!point)
         fail(command, "no view matches " + command.target->text());

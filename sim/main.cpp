@@ -4,6 +4,7 @@
 #include "DeviceProfile.h"
 #include "DeviceRoot.h"
 #include "InputError.h"
+#include "Interruption.h"
 #include "OutputFolder.h"
 #include "PreferenceFile.h"
 #include "Script.h"
@@ -17,6 +18,8 @@
 #include <iterator>
 #include <optional>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +45,19 @@ std::vector<Command> commandsOf(const CommandLine& line)
     return commands;
 }
 
+// Found before the run, not at its first snapshot.
+void checkOutputFolder(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error))
+        throw InputError(folder.string() + ": the output folder is not a folder");
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        throw InputError(folder.string() + ": cannot make the output folder (" + error.message() + ")");
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) != 0)
+        throw InputError(folder.string() + ": the output folder cannot be written");
+}
+
 void printHooks()
 {
     auto hooks = objc::installedHooks();
@@ -57,11 +73,15 @@ int run(const CommandLine& line)
     auto preferences = line.prefs ? std::optional(PreferenceFile::readHostFile(*line.prefs)) : std::nullopt;
     auto commands = commandsOf(line);
     DeviceRoot::check(line.root);
-    std::error_code error;
-    if (std::filesystem::exists(line.out, error) && !std::filesystem::is_directory(line.out, error))
-        throw InputError(line.out.string() + ": the output folder is not a folder");
+    checkOutputFolder(line.out);
 
-    DeviceRoot root(line.root, line.keepRoot);
+    std::optional<DeviceRoot> root;
+    try {
+        root.emplace(line.root, line.keepRoot);
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw InputError(error.path1().string() + ": cannot make the device root ("
+            + error.code().message() + ")");
+    }
     if (preferences)
         PreferenceFile::install(*preferences);
     if (profile.appList)
@@ -76,9 +96,12 @@ int run(const CommandLine& line)
     } catch (const ScriptFailure& failure) {
         std::cerr << "lumora-sim: " << failure.what() << "\n";
         status = 1;
+    } catch (const Interrupted&) {
+        std::cerr << "lumora-sim: interrupted\n";
+        status = 130;
     }
     if (line.keepRoot && !line.root)
-        std::cerr << "lumora-sim: the device root is kept at " << root.path().string() << "\n";
+        std::cerr << "lumora-sim: the device root is kept at " << root->path().string() << "\n";
     return status;
 }
 
@@ -92,12 +115,11 @@ int main(int argc, char** argv)
             std::cout << CommandLine::usage();
             return 0;
         }
+        Interruption::catchSignals();
         return run(line);
-    } catch (const InputError& error) {
+    } catch (const std::exception& error) {
+        // Status 1 is a failed expectation's alone; any other failure is of input or environment.
         std::cerr << "lumora-sim: " << error.what() << "\n";
         return 2;
-    } catch (const std::exception& error) {
-        std::cerr << "lumora-sim: " << error.what() << "\n";
-        return 1;
     }
 }

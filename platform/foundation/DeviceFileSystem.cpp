@@ -1,9 +1,13 @@
 #include "foundation/DeviceFileSystem.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
 #include <fstream>
 #include <mutex>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -13,6 +17,31 @@ namespace {
 std::mutex s_rootMutex;
 fs::path s_root;
 std::vector<fs::path> s_sharedFolders;
+std::optional<DeviceFileSystem::WriteStep> s_failingStep;
+std::atomic<unsigned> s_writeCount;
+
+bool writeAll(int descriptor, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        auto written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The new name is itself a change to the folder, and reaches the disk only with it.
+void syncFolder(const fs::path& folder)
+{
+    int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
 
 bool isInside(const fs::path& path, const fs::path& folder)
 {
@@ -121,6 +150,12 @@ std::optional<std::vector<std::uint8_t>> DeviceFileSystem::readFile(
     return bytes;
 }
 
+void DeviceFileSystem::failNextWriteAt(std::optional<WriteStep> step)
+{
+    std::lock_guard lock(s_rootMutex);
+    s_failingStep = step;
+}
+
 bool DeviceFileSystem::writeFile(
     std::string_view devicePath, std::span<const std::uint8_t> bytes, bool atomically)
 {
@@ -128,21 +163,44 @@ bool DeviceFileSystem::writeFile(
     std::error_code error;
     if (!path || !fs::is_directory(path->parent_path(), error) || fs::is_directory(*path, error))
         return false;
+    std::optional<WriteStep> failing;
+    {
+        std::lock_guard lock(s_rootMutex);
+        failing = std::exchange(s_failingStep, std::nullopt);
+    }
+    auto fails = [&](WriteStep step) { return failing == step; };
     auto target = *path;
     if (atomically)
-        target += ".writing-" + std::to_string(::getpid());
-    {
-        std::ofstream file(target, std::ios::binary | std::ios::trunc);
-        if (!file.write(
-                reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-            return false;
+        target += ".writing-" + std::to_string(::getpid()) + "-" + std::to_string(++s_writeCount);
+    if (fails(WriteStep::create))
+        return false;
+    int descriptor = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (descriptor < 0)
+        return false;
+    auto abandon = [&] {
+        ::close(descriptor);
+        if (atomically)
+            fs::remove(target, error);
+        return false;
+    };
+    // A failing write stops half way, as a crash or a full disk would leave it.
+    auto length = fails(WriteStep::write) ? bytes.size() / 2 : bytes.size();
+    if (!writeAll(descriptor, bytes.first(length)) || fails(WriteStep::write))
+        return abandon();
+    if (::fsync(descriptor) != 0 || fails(WriteStep::flush))
+        return abandon();
+    if (::close(descriptor) != 0) {
+        fs::remove(target, error);
+        return false;
     }
     if (atomically) {
-        fs::rename(target, *path, error);
-        if (error) {
+        if (!fails(WriteStep::rename))
+            fs::rename(target, *path, error);
+        if (error || fails(WriteStep::rename)) {
             fs::remove(target, error);
             return false;
         }
+        syncFolder(path->parent_path());
     }
     return true;
 }

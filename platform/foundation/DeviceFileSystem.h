@@ -35,8 +35,15 @@ public:
     // The file's bytes; nothing when it is missing, unreadable or larger than maximumSize.
     static std::optional<std::vector<std::uint8_t>> readFile(
         std::string_view devicePath, std::size_t maximumSize = std::numeric_limits<std::size_t>::max());
-    // Replaces the file; its folder must exist.
+    // Replaces the file; its folder must exist. Atomically, the bytes go to a new file beside it,
+    // reach the disk, and only then take the file's name: a reader, or the device after a crash,
+    // finds the old file or the new one, never a part of either.
     static bool writeFile(std::string_view devicePath, std::span<const std::uint8_t> bytes, bool atomically);
+
+    // The steps of an atomic write, for tests that make one of them fail as a crash or a full
+    // disk would there.
+    enum class WriteStep { create, write, flush, rename };
+    static void failNextWriteAt(std::optional<WriteStep>);
 
 private:
     static std::optional<std::filesystem::path> resolve(std::string_view devicePath, bool forReading);

@@ -1,6 +1,7 @@
 #include "InputError.h"
 #include "PreferenceFile.h"
 
+#include "foundation/DeviceFileSystem.h"
 #include "foundation/NSData.h"
 #include "foundation/NSDictionary.h"
 #include "foundation/NSNumber.h"
@@ -94,4 +95,18 @@ TEST(PreferenceFile, AcceptsOnlyAPropertyListDictionaryFromThisMachine)
     }
     EXPECT_THROW(PreferenceFile::readHostFile(folder / "absent.plist"), InputError);
     std::filesystem::remove_all(folder);
+}
+
+TEST(PreferenceFile, ASetCutShortAtAnyStepLeavesTheFileAsItWas)
+{
+    using Step = foundation::DeviceFileSystem::WriteStep;
+    TemporaryDeviceRoot root;
+    PreferenceFile::set("location", { "2", false });
+    for (auto step : { Step::create, Step::write, Step::flush, Step::rename }) {
+        foundation::DeviceFileSystem::failNextWriteAt(step);
+        EXPECT_THROW(PreferenceFile::set("location", { "7", false }), std::runtime_error);
+        auto stored = storedPreferences(nullptr);
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(objc::cast<NSNumber>(stored->objectForKey("location"))->integerValue(), 2);
+    }
 }

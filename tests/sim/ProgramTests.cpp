@@ -68,7 +68,7 @@ TEST_F(Program, BadInputExitsWithStatus2NamingTheProblemAndWritesNothing)
         { "--device bad.json",
             "lumora-sim: bad.json: battery.level: expected a number from 0 to 1, found 2\n" },
         { "bad.lumora",
-            "lumora-sim: bad.lumora:3: expected a duration such as 500ms, 30s, 5m or 2h, not 'six'\n" },
+            "lumora-sim: bad.lumora:3: expected a duration such as 500ms, 30s, 5m or 2h, at most 24h, not 'six'\n" },
         { "--prefs bad.plist",
             "lumora-sim: bad.plist: not a preference file (expected an XML or binary property list with a "
             "dictionary "
@@ -84,6 +84,62 @@ TEST_F(Program, BadInputExitsWithStatus2NamingTheProblemAndWritesNothing)
         EXPECT_EQ(m_stderr, message);
         EXPECT_TRUE(wroteNothing()) << arguments;
     }
+}
+
+TEST_F(Program, InputPastItsBoundsExitsWithStatus2NamingTheBound)
+{
+    file("deep.json", "{\"apps\": " + std::string(200000, '[') + std::string(200000, ']') + "}");
+    file("huge.json", R"({"battery": {"level": 1e400}})");
+    file("screen.json", R"({"screen": {"width": 4096, "height": 4096, "scale": 3}})");
+    std::string apps = R"({"apps": [)";
+    for (int i = 0; i < 201; ++i)
+        apps += std::string(i ? "," : "") + R"({"bundleIdentifier": "com.example.a)" + std::to_string(i) + "\"}";
+    file("apps.json", apps + "]}");
+    file("big.json", R"({"apps": [)" + std::string(2 << 20, ' ') + "]}");
+    std::filesystem::create_directories(m_folder / "folder");
+    file("folder.json", R"({"wallpaper": "folder"})");
+    file("zero.json", R"({"wallpaper": "/dev/zero"})");
+    file("long.lumora", "print \"" + std::string(2 << 20, 'a') + "\"\n");
+    file("binary.lumora", std::string("\x01\xff\xfe\x7f") + "\n");
+    file("big.plist", "<plist><dict><key>location</key><string>" + std::string(5 << 20, 'x')
+            + "</string></dict></plist>");
+    file("blocked", "");
+    const std::pair<const char*, const char*> cases[] = {
+        { "--device deep.json", "deep.json:1: apps: nested more than 32 levels deep" },
+        { "--device huge.json", "huge.json:1: level: the number 1e400 is too large" },
+        { "--device screen.json", "screen.json: screen: expected a screen of at most 16000000 pixels" },
+        { "--device apps.json", "apps.json: apps: expected at most 200 apps, not 201" },
+        { "--device big.json", "big.json: a profile of 2097164 bytes (at most 1048576)" },
+        { "--device folder.json", "folder.json: wallpaper: expected a PNG file (folder is not a file)" },
+        { "--device zero.json", "zero.json: wallpaper: expected a PNG file (/dev/zero is not a file)" },
+        { "long.lumora", "long.lumora:1: a line of 2097160 bytes (at most 4096)\n" },
+        { "binary.lumora", "binary.lumora:1: unknown verb '\\x01\\xff\\xfe\\x7f'" },
+        { "--prefs big.plist", "big.plist: a preference file of 5242944 bytes (at most 4194304)" },
+        { "-e 'advance 100000000h'", "-e 1: expected a duration such as 500ms, 30s, 5m or 2h, at most 24h" },
+        { "-e 'long-press 9,9 1e9s'", "-e 1: expected a duration such as 500ms, 30s, 5m or 2h, at most 24h" },
+        { "-e 'tap 5000,5000'", "-e 1: 5000,5000 lies off the screen (0,0 to 375,667 points)" },
+        { "-e 'set location 99999999999999999999'",
+            "-e 1: the whole number 99999999999999999999 is too large for a preference" },
+        { "--root blocked/device", "blocked/device: cannot make the device root (Not a directory)" },
+        { "--out blocked/out -e 'advance 1s'", "blocked/out: cannot make the output folder (Not a directory)" },
+    };
+    for (auto& [arguments, message] : cases) {
+        EXPECT_EQ(run(arguments), 2) << arguments;
+        EXPECT_EQ(m_stderr.rfind("lumora-sim: " + std::string(message), 0), 0) << m_stderr;
+        EXPECT_LT(m_stderr.size(), 400u) << arguments;
+        EXPECT_TRUE(wroteNothing()) << arguments;
+    }
+}
+
+TEST_F(Program, InterruptedMidRunRemovesItsTemporaryDeviceRoot)
+{
+    std::filesystem::create_directories(m_folder / "tmp");
+    auto command = "cd '" + m_folder.string() + "' && (TMPDIR=tmp " LUMORA_SIM
+                   " --out out -e 'advance 24h' -e 'advance 24h' 2>stderr & sleep 1; kill -INT $!; wait $!)";
+    int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130);
+    EXPECT_EQ(read("stderr"), "lumora-sim: interrupted\n");
+    EXPECT_TRUE(std::filesystem::is_empty(m_folder / "tmp"));
 }
 
 TEST_F(Program, AFailedExpectationExitsWithStatus1NamingTheLineAndTheValueSeen)

@@ -178,3 +178,20 @@ TEST_F(DeviceFileSystemTest, SharedFoldersAreReadThroughLinksAndNeverWritten)
     EXPECT_TRUE(manager->removeItemAtPath("/Library/Bundle")) << "the link is the device's own";
     EXPECT_TRUE(fs::exists(sharedFolder / "Battery/Battery10.png"));
 }
+
+TEST_F(DeviceFileSystemTest, AnAtomicWriteFailingAtAnyStepLeavesTheOldFileWholeAndNoLeftovers)
+{
+    using Step = DeviceFileSystem::WriteStep;
+    device().write(preferencePath, "the old file");
+    std::string newer(10000, 'n');
+    for (auto step : { Step::create, Step::write, Step::flush, Step::rename }) {
+        SCOPED_TRACE(static_cast<int>(step));
+        DeviceFileSystem::failNextWriteAt(step);
+        EXPECT_FALSE(dataOf(newer).writeToFile(preferencePath, true));
+        EXPECT_EQ(contents(NSFileManager::defaultManager()->contentsAtPath(preferencePath)), "the old file");
+        auto folder = device().hostPath(preferencePath).parent_path();
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    }
+    EXPECT_TRUE(dataOf(newer).writeToFile(preferencePath, true));
+    EXPECT_EQ(contents(NSFileManager::defaultManager()->contentsAtPath(preferencePath)), newer);
+}

@@ -1,6 +1,7 @@
 // Not yet tested: a disk that cannot be written.
 #include "contracts/Alarm.h"
 #include "contracts/AlarmManager.h"
+#include "foundation/DeviceFileSystem.h"
 #include "foundation/NSDate.h"
 #include "mobiletimer/AlarmManager.h"
 #include "objc/ClassRef.h"
@@ -119,6 +120,21 @@ TEST(AlarmStore, LeavesOutStoredEntriesThatAreNotAlarms)
         "/private/var/mobile/Library/Preferences/com.apple.mobiletimer.plist", "not a property list");
     mobiletimer::AlarmManager::sharedManager()->loadAlarms();
     EXPECT_TRUE(storedAlarms().empty());
+}
+
+TEST(AlarmStore, ASaveCutShortAtAnyStepLeavesTheAlarmsSavedBefore)
+{
+    using Step = foundation::DeviceFileSystem::WriteStep;
+    ClockTestDevice device;
+    device.boot(Monday2350);
+    setAlarmThroughTheStore(6, 15);
+    for (auto step : { Step::create, Step::write, Step::flush, Step::rename }) {
+        SCOPED_TRACE(static_cast<int>(step));
+        foundation::DeviceFileSystem::failNextWriteAt(step);
+        setAlarmThroughTheStore(7, 0);
+        device.boot(Monday2350);
+        EXPECT_EQ(storedAlarms(), (std::vector<std::string> { "6:15 '' snooze active" }));
+    }
 }
 
 TEST(AlarmStore, NextFireDateIsTheNextTimeOfDayInTheDevicesTimeZone)
