@@ -100,6 +100,10 @@ std::string CommandLine::usage()
         + ViewProperty::names()
         + ".\nOP: ==, !=, contains, !contains. VALUE: \"text\", x,y,w,h, true, false, a number, #rrggbb,\n"
           "or none. Frames and numbers match within 0.01; images by resource name.\n"
-          "\nExit status: 0 done, 1 an expectation failed, 2 bad input (nothing is written then).\n";
+          "\nBounds: a profile of 1 MB nested 32 deep, 200 apps, a screen of 16 million pixels, pictures\n"
+          "of 32 MB, a preference file of 4 MB, script lines of 4096 bytes, 24h of virtual time a\n"
+          "command, taps on the screen.\n"
+          "\nExit status: 0 done, 1 an expectation failed, 2 bad input or environment (found before the\n"
+          "run where it can be: nothing is written then), 130 interrupted.\n";
     return text;
 }

@@ -10,12 +10,14 @@
 #include "Simulator.h"
 #include "TargetResolver.h"
 
+#include "springboard/Device.h"
 #include "uikit/UIScreen.h"
 #include "uikit/UISwipeGestureRecognizer.h"
 #include "uikit/UITouchSimulator.h"
 #include "uikit/UIView.h"
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <ostream>
 
@@ -51,6 +53,16 @@ void ScriptRunner::run(std::span<const Command> commands)
             throw Interrupted {};
         run(command);
     }
+}
+
+bool ScriptRunner::onlyOnSystem9(const Command& command, const std::string& page) const
+{
+    auto& device = springboard::currentDevice();
+    if (device.isSystemVersion9())
+        return true;
+    std::cerr << "lumora-sim: " << command.where << ": " << command.line << ": " << page
+              << " exists on 9.x only; nothing opens on this " << device.systemVersion << " device\n";
+    return false;
 }
 
 void ScriptRunner::fail(const Command& command, const std::string& what) const
@@ -152,8 +164,18 @@ void ScriptRunner::run(const Command& command)
             } },
         { "bulletin",
             [&] { choice == "show" ? host.showFullscreenBulletin() : host.dismissFullscreenBulletin(); } },
-        { "today", [&] { choice == "open" ? host.openTodayPage() : host.closeTodayPage(); } },
-        { "search open", [&] { host.openSearchPage(static_cast<long>(*command.number)); } },
+        { "today",
+            [&] {
+                if (choice == "open" && onlyOnSystem9(command, "the Today page"))
+                    host.openTodayPage();
+                else if (choice == "close")
+                    host.closeTodayPage();
+            } },
+        { "search open",
+            [&] {
+                if (onlyOnSystem9(command, "the search page"))
+                    host.openSearchPage(static_cast<long>(*command.number));
+            } },
         { "search close", [&] { host.closeSearchPage(); } },
         { "music",
             [&] {

@@ -21,6 +21,8 @@ public:
 
 private:
     [[noreturn]] void fail(const Command&, const std::string& what) const;
+    // Whether the device has the page; says so when it does not, and the run goes on.
+    bool onlyOnSystem9(const Command&, const std::string& page) const;
     std::shared_ptr<UIView> view(const Command&, const Target&) const;
     // The probe's view; nothing only where its property reads missing views.
     std::shared_ptr<UIView> view(const Command&, const Probe&) const;

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 #include <sys/wait.h>
 
 namespace {
@@ -140,6 +142,52 @@ TEST_F(Program, InterruptedMidRunRemovesItsTemporaryDeviceRoot)
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130);
     EXPECT_EQ(read("stderr"), "lumora-sim: interrupted\n");
     EXPECT_TRUE(std::filesystem::is_empty(m_folder / "tmp"));
+}
+
+// Each script in the README is followed at once by what it prints.
+TEST_F(Program, TheReadmesExamplesPrintWhatTheReadmeShows)
+{
+    std::ifstream readme(LUMORA_README);
+    std::vector<std::string> blocks;
+    std::vector<bool> followsBlock;
+    std::string line, block;
+    bool inside = false, lastLineClosedBlock = false;
+    while (std::getline(readme, line)) {
+        if (line.starts_with("```")) {
+            if (inside) {
+                blocks.push_back(block);
+            } else {
+                followsBlock.push_back(lastLineClosedBlock);
+                block.clear();
+            }
+            inside = !inside;
+            lastLineClosedBlock = !inside;
+            continue;
+        }
+        lastLineClosedBlock = false;
+        if (inside)
+            block += line + "\n";
+    }
+    int examples = 0;
+    for (size_t i = 1; i < blocks.size(); ++i) {
+        if (!followsBlock[i])
+            continue;
+        file("example.lumora", blocks[i - 1]);
+        EXPECT_EQ(run("example.lumora"), 0) << blocks[i - 1] << m_stderr;
+        EXPECT_EQ(m_stdout, blocks[i]) << blocks[i - 1];
+        ++examples;
+    }
+    EXPECT_EQ(examples, 4);
+}
+
+TEST_F(Program, TheTodayAndSearchPagesOnA10DeviceSayTheyExistOn9Only)
+{
+    file("ten.json", R"({"systemVersion": "10.1"})");
+    ASSERT_EQ(run("--device ten.json -e 'today open' -e 'search open 8' -e 'today close'"), 0);
+    EXPECT_EQ(m_stderr,
+        "lumora-sim: -e 1: today open: the Today page exists on 9.x only; nothing opens on this 10.1 device\n"
+        "lumora-sim: -e 2: search open 8: the search page exists on 9.x only; nothing opens on this 10.1 "
+        "device\n");
 }
 
 TEST_F(Program, AFailedExpectationExitsWithStatus1NamingTheLineAndTheValueSeen)
