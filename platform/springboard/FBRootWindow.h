@@ -14,6 +14,7 @@ enum class RootWindowLayer {
     HomeScreen,
     LockScreen,
     FullscreenBulletin,
+    CallScreen,
     SearchPage,
     StatusBar,
     NotificationCenter,

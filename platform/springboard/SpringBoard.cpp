@@ -21,6 +21,7 @@
 #include "springboard/SBBacklightController.h"
 #include "springboard/SBConferenceManager.h"
 #include "springboard/SBFLockScreenDateView.h"
+#include "springboard/SBInCallScreen.h"
 #include "springboard/SBLockScreenFullscreenBulletinViewController.h"
 #include "springboard/SBLockScreenManager.h"
 #include "springboard/SBLockScreenView.h"
@@ -215,6 +216,7 @@ void SpringBoard::buildWindows()
     m_rootWindow->addSubviewInLayer(statusBars->statusBarView(), RootWindowLayer::StatusBar);
     if (m_device.locked)
         SBLockScreenManager::sharedInstance()->lockUI();
+    showCallScreen();
     SBBacklightController::sharedInstance()->resetLockScreenIdleTimer();
     statusBars->updateStatusBar();
 }
@@ -233,6 +235,8 @@ void SpringBoard::applyScreenGeometry()
     if (auto& notificationCenter = SBNotificationCenterController::sharedInstance()->viewController())
         notificationCenter->view()->setFrame(bounds);
     SBSearchGesture::sharedInstance()->updateForScreen();
+    if (m_callScreen)
+        m_callScreen->setFrame(bounds);
     if (auto controller = lockScreen()) {
         controller->layoutLockScreen();
         if (auto& bulletin = controller->fullscreenBulletinViewController())
@@ -293,17 +297,31 @@ void SpringBoard::setLowPowerMode(bool enabled)
 void SpringBoard::incomingCall()
 {
     m_device.phoneCall = { true, false };
+    showCallScreen();
     SBBacklightController::sharedInstance()->turnDisplayOn();
 }
 
 void SpringBoard::answerCall()
 {
     m_device.phoneCall = { false, true };
+    showCallScreen();
 }
 
 void SpringBoard::endCall()
 {
     m_device.phoneCall = {};
+    showCallScreen();
+}
+
+void SpringBoard::showCallScreen()
+{
+    if (m_callScreen)
+        m_callScreen->removeFromSuperview();
+    m_callScreen = nullptr;
+    if (!m_rootWindow || (!m_device.phoneCall.incoming && !m_device.phoneCall.active))
+        return;
+    m_callScreen = SBInCallScreen::create(m_device.screenBounds(), m_device.phoneCall.incoming);
+    m_rootWindow->addSubviewInLayer(m_callScreen, RootWindowLayer::CallScreen);
 }
 
 void SpringBoard::faceTimeInvitation()

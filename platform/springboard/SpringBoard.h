@@ -7,6 +7,7 @@
 #include <string>
 
 class NSTimer;
+class UIView;
 
 namespace springboard {
 
@@ -98,6 +99,8 @@ private:
     void clockTimerChanged();
     void applyScreenGeometry();
     void refreshStatusBar();
+    // Shows the call screen for the call as it stands, or takes it away.
+    void showCallScreen();
 
     Device m_device;
     std::shared_ptr<SpringBoardApplication> m_application;
@@ -106,6 +109,7 @@ private:
     // elsewhere) are noticed by looking once a second.
     std::shared_ptr<NSTimer> m_clockWatch;
     int m_clockTimerState { 0 };
+    std::shared_ptr<UIView> m_callScreen;
 };
 
 } // namespace springboard
