@@ -2,6 +2,8 @@
 
 #include "foundation/NSFileManager.h"
 
+#include <atomic>
+#include <iostream>
 #include <string>
 
 namespace mobiletimer {
@@ -9,7 +11,15 @@ namespace mobiletimer {
 NSDictionary::Entries ClockStoreFile::read()
 {
     auto stored = NSDictionary::dictionaryWithContentsOfFile(path);
-    return stored ? stored->entries() : NSDictionary::Entries {};
+    if (stored)
+        return stored->entries();
+    // Writes are atomic, so a damaged file came from elsewhere; the Clock starts empty, and says
+    // so once rather than at every read.
+    static std::atomic<bool> reported { false };
+    if (NSFileManager::defaultManager()->fileExistsAtPath(path) && !reported.exchange(true))
+        std::cerr << "mobiletimer: " << path << " is not a property list of a dictionary; the Clock "
+                  << "starts without its stored alarms and timer\n";
+    return {};
 }
 
 bool ClockStoreFile::write(const NSDictionary::Entries& changes)

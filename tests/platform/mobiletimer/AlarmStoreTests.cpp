@@ -118,8 +118,12 @@ TEST(AlarmStore, LeavesOutStoredEntriesThatAreNotAlarms)
 
     device.disk().write(
         "/private/var/mobile/Library/Preferences/com.apple.mobiletimer.plist", "not a property list");
+    testing::internal::CaptureStderr();
     mobiletimer::AlarmManager::sharedManager()->loadAlarms();
+    mobiletimer::AlarmManager::sharedManager()->loadAlarms();
+    auto reported = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(storedAlarms().empty());
+    EXPECT_EQ(reported.find("is not a property list"), reported.rfind("is not a property list"));
 }
 
 TEST(AlarmStore, ASaveCutShortAtAnyStepLeavesTheAlarmsSavedBefore)
