@@ -188,6 +188,17 @@ TEST_F(LMSettingsTest, EveryGetterAnswersItsFallbackWithoutAFile)
     EXPECT_EQ(describe(fresh->themeColor()), "#ffffffff");
 }
 
+// The manager makes the fallback's object for each read of a missing key: under the address
+// sanitizer this caught getters reading it after it was gone.
+TEST_F(LMSettingsTest, EveryGetterAnswersItsFallbackFromAFileWithoutItsKey)
+{
+    writePreferences(entry("unrelated", "<string>1</string>"));
+    auto loaded = settings();
+    for (const auto& setting : LMSettings::keys())
+        EXPECT_EQ(read(*loaded, setting), std::visit(DescribeFallback {}, setting.fallback()))
+            << setting.key();
+}
+
 TEST_F(LMSettingsTest, EveryGetterReadsItsOwnKey)
 {
     std::string entries;
