@@ -6,6 +6,7 @@
 #include "LMKalendoMissiva/LMSingleNotificationDisplayView.h"
 #include "LMKalendoMissiva/LMTableCellBuilder.h"
 #include "LMKalendoMissiva/LMTableLayoutHost.h"
+#include "LMKalendoMissiva/LMTableReloadRequest.h"
 #include "LMKalendoMissiva/LMTableSections.h"
 #include "LMKalendoMissiva/LMTableSummaryViews.h"
 #include "base/LMEnums.h"
@@ -17,8 +18,8 @@
 #include "foundation/NSDate.h"
 #include "objc/ClassRef.h"
 #include "settings/LMSettings.h"
-#include "uikit/UILabel.h"
 #include "uikit/NSIndexPath.h"
+#include "uikit/UILabel.h"
 #include "uikit/UITableView.h"
 #include "uikit/UITableViewCell.h"
 
@@ -46,7 +47,12 @@ double headerTransparency(bool stronger)
 
 std::shared_ptr<LMTableViewController> LMTableViewController::create()
 {
-    return objc::make<LMTableViewController>();
+    auto controller = objc::make<LMTableViewController>();
+    LMTableReloadRequest::setReloader([weakController = std::weak_ptr(controller)] {
+        if (auto controller = weakController.lock())
+            controller->forceReloadTableViewData();
+    });
+    return controller;
 }
 
 void LMTableViewController::init()

@@ -120,10 +120,12 @@ void LMTableViewController::showEventDisplayViewForEventItem(const std::shared_p
 }
 
 void LMTableViewController::showNotificationDisplayViewForNotificationRow(
-    const std::shared_ptr<contracts::OBNotificationRow>&)
+    const std::shared_ptr<contracts::OBNotificationRow>& row)
 {
-    if (auto overlay = LMSingleNotificationDisplayView::sharedInstance())
+    if (auto overlay = LMSingleNotificationDisplayView::sharedInstance()) {
+        overlay->updateRow(row);
         overlay->show();
+    }
 }
 
 void LMTableViewController::notificationRowSingleTapRecognizer(UITapGestureRecognizer* recognizer)

@@ -10,12 +10,20 @@ std::string LMTimeStamp::text(const std::shared_ptr<NSDate>& date, bool military
 {
     if (!date)
         return {};
-    bool today = NSCalendar::currentCalendar()->isDateInToday(date);
+    if (NSCalendar::currentCalendar()->isDateInToday(date))
+        return time(date, militaryTime);
     auto formatter = std::make_shared<NSDateFormatter>();
-    formatter->setDateFormat(today ? (militaryTime ? "HH:mm" : "hh:mm a") : "MMM d");
+    formatter->setDateFormat("MMM d");
+    return formatter->stringFromDate(date);
+}
+
+std::string LMTimeStamp::time(const std::shared_ptr<NSDate>& date, bool militaryTime)
+{
+    if (!date)
+        return {};
+    auto formatter = std::make_shared<NSDateFormatter>();
+    formatter->setDateFormat(militaryTime ? "HH:mm" : "hh:mm a");
     std::string text = formatter->stringFromDate(date);
-    if (!today)
-        return text;
     if (!militaryTime && text.starts_with('0'))
         text.erase(0, 1);
     std::transform(text.begin(), text.end(), text.begin(),

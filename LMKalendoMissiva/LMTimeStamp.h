@@ -9,4 +9,6 @@ class NSDate;
 class LMTimeStamp {
 public:
     static std::string text(const std::shared_ptr<NSDate>&, bool militaryTime);
+    // The time of day alone: "9:05 am" or "09:05".
+    static std::string time(const std::shared_ptr<NSDate>&, bool militaryTime);
 };

@@ -45,6 +45,11 @@ void UITouchSimulator::touchDown(CGPoint point)
 {
     if (m_touch)
         throw std::logic_error("UITouchSimulator: a finger is already down");
+    // On a phone, layout runs at the end of the turn that asked for it, so a finger lands on a
+    // settled screen. Here layout waits for the next look at the screen, so let it run, and the
+    // work it starts (a table reloading its rows), before the finger comes down.
+    viewAtPoint(point);
+    settle();
     m_touch = std::make_shared<UITouch>(point, viewAtPoint(point));
     UIApplication::sharedApplication()->sendEvent(m_touch, UITouchPhaseBegan);
     settle();
