@@ -1,8 +1,57 @@
 #include "LMKalendoMissiva/LMSingleEventDisplayView.h"
 
+#include "LMKalendoMissiva/LMEventItem.h"
+#include "LMKalendoMissiva/LMScheduleAppItem.h"
+#include "LMKalendoMissiva/LMTimeStamp.h"
+#include "contracts/OBAppItem.h"
+#include "contracts/OBImageFactory.h"
 #include "dispatch/SharedInstance.h"
+#include "foundation/NSDateFormatter.h"
+#include "objc/ClassRef.h"
+#include "objc/Format.h"
 #include "overlays/RootWindowCapture.h"
 #include "settings/LMSettings.h"
+#include "uikit/UIFont.h"
+#include "uikit/UIImageView.h"
+#include "uikit/UILabel.h"
+
+namespace {
+
+constexpr CGFloat iconSide = 75;
+
+std::shared_ptr<UILabel> makeLabel(const char* field, const std::shared_ptr<UIColor>& color, NSInteger lines)
+{
+    auto label = UILabel::create();
+    label->setAccessibilityIdentifier(field);
+    label->setTextColor(color);
+    label->setFont(UIFont::fontWithName("HelveticaNeue-Light", 14));
+    label->setNumberOfLines(lines);
+    label->setTextAlignment(NSTextAlignmentCenter);
+    label->setUserInteractionEnabled(false);
+    label->setAdjustsFontSizeToFitWidth(true);
+    return label;
+}
+
+std::string dayText(const std::shared_ptr<NSDate>& date)
+{
+    if (!date)
+        return {};
+    auto formatter = std::make_shared<NSDateFormatter>();
+    formatter->setDateFormat("MMM d");
+    return formatter->stringFromDate(date);
+}
+
+std::string dateText(const std::shared_ptr<NSDate>& date, bool militaryTime)
+{
+    return objc::format("%@ at %@", dayText(date), LMTimeStamp::time(date, militaryTime));
+}
+
+std::string orWord(const std::string& text, const char* word)
+{
+    return text.empty() ? word : text;
+}
+
+} // namespace
 
 std::shared_ptr<LMSingleEventDisplayView> LMSingleEventDisplayView::sharedInstance()
 {
@@ -11,12 +60,65 @@ std::shared_ptr<LMSingleEventDisplayView> LMSingleEventDisplayView::sharedInstan
 
 std::shared_ptr<LMSingleEventDisplayView> LMSingleEventDisplayView::create()
 {
-    return make<LMSingleEventDisplayView>(lumora::RootWindowCapture<LMSingleEventDisplayView>::window());
+    auto overlay = make<LMSingleEventDisplayView>(lumora::RootWindowCapture<LMSingleEventDisplayView>::window());
+    if (overlay)
+        overlay->buildContent();
+    return overlay;
+}
+
+void LMSingleEventDisplayView::buildContent()
+{
+    m_themeColor = settings()->themeColor();
+    m_appIconImageView = UIImageView::create();
+    m_appIconImageView->setAccessibilityIdentifier("appIconImageView");
+    m_appIconImageView->setUserInteractionEnabled(false);
+    m_eventTypeLabel = makeLabel("eventTypeLabel", m_themeColor, 3);
+    m_eventDescriptionLabel = makeLabel("eventDescriptionLabel", m_themeColor, 0);
+    m_eventDescriptionLabel->setLineBreakMode(NSLineBreakByWordWrapping);
+    for (auto& view : { std::static_pointer_cast<UIView>(m_appIconImageView),
+             std::static_pointer_cast<UIView>(m_eventTypeLabel),
+             std::static_pointer_cast<UIView>(m_eventDescriptionLabel) })
+        displayContainerView()->addSubview(view);
 }
 
 void LMSingleEventDisplayView::updateFrame()
 {
     updateFrameForActiveOrientation();
+    CGFloat w = width();
+    CGFloat h = height();
+    m_appIconImageView->setFrame(CGRectMake(-1, -1, iconSide, iconSide));
+    m_appIconImageView->setCenter(CGPointMake(0.5 * w, 0.2 * h));
+    CGRect icon = m_appIconImageView->frame();
+    m_eventTypeLabel->setFrame(CGRectMake(0, icon.origin.y + icon.size.height + 1, w, 60));
+    CGRect type = m_eventTypeLabel->frame();
+    m_eventDescriptionLabel->setFrame(
+        CGRectMake(0.1 * w, type.origin.y + type.size.height + 5, w - 2 * 0.1 * w, 0.3 * h));
+}
+
+void LMSingleEventDisplayView::updateEventItem(const std::shared_ptr<LMEventItem>& item)
+{
+    updateFrame();
+    m_eventItem = item;
+    if (!item)
+        return;
+    bool militaryTime = settings()->militaryTime();
+    std::string text = dateText(item->date(), militaryTime);
+    if (item->type() == "event")
+        text = objc::format("Start: %@\nEnd: %@", text, dateText(item->endDate(), militaryTime));
+    else if (item->type() == "reminder")
+        text += "\n";
+
+    static objc::ClassRef imageFactoryClass { "OBImageFactory" };
+    auto appItem = LMScheduleAppItem(item->type());
+    CGSize iconSize = m_appIconImageView->bounds().size;
+    m_appIconImageView->setImage(appItem
+            ? contracts::OBImageFactory::image(imageFactoryClass, appItem->iconImage(), iconSize)
+            : nullptr);
+
+    m_eventTypeLabel->setText(objc::format("%@\n%@", item->type().value_or(""), text));
+    m_eventDescriptionLabel->setText(objc::format("Title\n%@\n\nLocation\n%@\n\nNotes\n%@",
+        orWord(item->title(), "No title"), orWord(item->location().value_or(""), "No location"),
+        orWord(item->notes().value_or(""), "No notes")));
 }
 
 bool LMSingleEventDisplayView::resetsLockScreenDim() const

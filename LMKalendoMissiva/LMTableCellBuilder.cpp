@@ -1,5 +1,7 @@
 #include "LMKalendoMissiva/LMTableCellBuilder.h"
 
+#include "LMKalendoMissiva/LMNotificationSectionDismissButton.h"
+#include "LMKalendoMissiva/LMScheduleAppItem.h"
 #include "LMKalendoMissiva/LMTableViewRowCell.h"
 #include "LMKalendoMissiva/LMTableViewSectionHeaderCell.h"
 #include "LMKalendoMissiva/LMTimeStamp.h"
@@ -7,7 +9,6 @@
 #include "contracts/OBAppItem.h"
 #include "contracts/OBNotificationSection.h"
 #include "contracts/UIImageOBAdditions.h"
-#include "objc/ClassRef.h"
 #include "objc/Format.h"
 #include "settings/LMSettings.h"
 #include "uikit/CAShapeLayer.h"
@@ -22,18 +23,6 @@ namespace {
 constexpr CGFloat h = 40;
 constexpr unsigned long topCorners = UIRectCornerTopLeft | UIRectCornerTopRight;
 constexpr unsigned long bottomCorners = UIRectCornerBottomLeft | UIRectCornerBottomRight;
-
-std::shared_ptr<contracts::OBAppItem> appItemForType(const std::optional<std::string>& type)
-{
-    static objc::ClassRef itemClass { "OBAppItem" };
-    if (type == "event")
-        return contracts::make<contracts::OBAppItem>(
-            itemClass, contracts::OBAppItem::initFromIdentifier, "com.apple.mobilecal", false);
-    if (type == "reminder")
-        return contracts::make<contracts::OBAppItem>(
-            itemClass, contracts::OBAppItem::initFromIdentifier, "com.apple.reminders", false);
-    return nullptr;
-}
 
 std::shared_ptr<UILabel> makeLabel(const char* field, CGRect frame, std::string text, CGFloat fontSize,
     NSInteger lines, const std::shared_ptr<UIColor>& color)
@@ -147,7 +136,7 @@ std::shared_ptr<UIView> LMTableCellBuilder::eventHeader(NSInteger section, const
     std::string title = collapsed && list->size() >= 2
         ? objc::format("(%ld) %@", static_cast<long>(list->size() - 1), first->title())
         : first->title();
-    auto appItem = appItemForType(first->type());
+    auto appItem = LMScheduleAppItem(first->type());
 
     auto cell = LMTableViewSectionHeaderCell::initWithStyle(UITableViewCellStyleDefault, {}, section, type);
     cell->setAccessibilityIdentifier("_" + type + "SectionHeader");
@@ -216,7 +205,8 @@ std::shared_ptr<UIView> LMTableCellBuilder::notificationHeader(NSInteger section
         = LMTableViewSectionHeaderCell::initWithStyle(UITableViewCellStyleDefault, {}, section, identifier);
     cell->setAccessibilityIdentifier("_notificationSectionHeader");
     prepare(*cell, cellFrame());
-    // The section's dismiss button (x w - h - 10, y 2, side h) comes with section dismissal.
+    cell->addSubview(
+        LMNotificationSectionDismissButton::dismissButtonWithFrame(CGRectMake(m_width - h - 10, 2, h, h), owner));
     outline(*cell, collapsed ? UIRectCornerAllCorners : topCorners);
     addBackground(*cell, Module::Missiva,
         automaticColor(Module::Missiva, identifier, [&] { return owner->sectionIcon(); }), true);
@@ -247,7 +237,7 @@ std::shared_ptr<UITableViewCell> LMTableCellBuilder::eventRow(
     addBackground(*cell, Module::Kalendo,
         automaticColor(Module::Kalendo, type,
             [&] {
-                auto appItem = appItemForType(item->type());
+                auto appItem = LMScheduleAppItem(item->type());
                 return appItem ? appItem->iconImage() : nullptr;
             }),
         false);

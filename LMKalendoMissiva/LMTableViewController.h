@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LMKalendoMissiva/LMNotificationTable.h"
 #include "LMKalendoMissiva/LMSchedule.h"
 #include "LMKalendoMissiva/LMTableCellSource.h"
 #include "LMKalendoMissiva/LMTableSections.h"
@@ -40,7 +41,8 @@ using LMNotificationList = std::vector<std::shared_ptr<contracts::OBNotification
 class LMTableViewController : public UIViewController,
                               public UITableViewDataSource,
                               public UITableViewDelegate,
-                              public LMTableCellSource {
+                              public LMTableCellSource,
+                              public LMNotificationTable {
     OBJC_CLASS(LMTableViewController, UIViewController)
 public:
     static constexpr std::int32_t absentSection = LMTableSections::absent;
@@ -58,7 +60,7 @@ public:
     // Starts a reload of the schedule and the notifications unless one is in flight.
     void reloadTableViewData();
     // Reloads even while a reload is in flight; the one in flight is dropped.
-    void forceReloadTableViewData();
+    void forceReloadTableViewData() override;
     // Lays the rows out again from the current data.
     void refreshTableViewLayout();
 
@@ -76,7 +78,7 @@ public:
 
     const std::map<std::string, LMNotificationList>& notificationData() const { return m_notificationData; }
     const std::map<std::string, std::shared_ptr<contracts::OBNotificationSection>>&
-    notificationSectionsData() const
+    notificationSectionsData() const override
     {
         return m_notificationSectionsData;
     }

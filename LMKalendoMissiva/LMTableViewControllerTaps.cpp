@@ -110,13 +110,14 @@ void LMTableViewController::eventRowSingleTapRecognizer(UITapGestureRecognizer* 
         showEventDisplayViewForEventItem((*list)[index]);
 }
 
-void LMTableViewController::showEventDisplayViewForEventItem(const std::shared_ptr<LMEventItem>&)
+void LMTableViewController::showEventDisplayViewForEventItem(const std::shared_ptr<LMEventItem>& item)
 {
-    // The overlay's own content arrives with the event detail view; until then it opens empty.
     if (!m_settings->kalendoOverlayEnabled())
         return;
-    if (auto overlay = LMSingleEventDisplayView::sharedInstance())
+    if (auto overlay = LMSingleEventDisplayView::sharedInstance()) {
+        overlay->updateEventItem(item);
         overlay->show();
+    }
 }
 
 void LMTableViewController::showNotificationDisplayViewForNotificationRow(

@@ -1,11 +1,8 @@
 #include "LMMelodra/LMMelodraImages.h"
 
-#include "base/LMResourceBundle.h"
-#include "foundation/NSBundle.h"
-#include "uikit/UIImage.h"
+#include "base/LMResourceImage.h"
 
 std::shared_ptr<UIImage> LMMelodraImage(std::string_view name)
 {
-    auto bundle = NSBundle::initWithPath(LMResourceBundlePath);
-    return bundle ? UIImage::imageWithContentsOfFile(bundle->pathForResource(name, "png")) : nullptr;
+    return LMResourceImage(name);
 }

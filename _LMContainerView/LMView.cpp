@@ -249,6 +249,7 @@ void LMView::addAmpiro()
 void LMView::addKalendoMissivaTableView()
 {
     m_tableViewController = LMTableViewController::create();
+    LMNotificationTable::setPanelTable(m_tableViewController);
     addSubview(m_tableViewController->tableView());
 }
 

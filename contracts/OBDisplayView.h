@@ -5,11 +5,18 @@
 #include <functional>
 #include <memory>
 
+class UISwipeGestureRecognizer;
+
 // The support library's base of full-screen views that live in SpringBoard's root window
 // (declared here, implemented by the support library). The subclass places the view in a
 // window; the base fades it in and out on the main run loop's clock and runs each completion
 // once afterwards. A fade cut short by the next one stops where it is and runs its completion
 // at once. The chrome is a dark blur filling displayContainerView, under what subclasses add.
+//
+// The close gesture: while the view is active, a downward swipe over it closes it, through the
+// subclass's hide when it adopts OBDisplayViewProtocol (else the base fades it out and hides it).
+// A swipe that begins on a control or on a view with gesture recognisers of its own (a button, a
+// picker, a slider) is theirs and never closes the view.
 class OBDisplayView : public UIView {
     OBJC_CLASS(OBDisplayView, UIView)
 public:
@@ -33,6 +40,7 @@ public:
     bool isActive() const { return m_active; }
 
 private:
+    void closeGestureRecognized(UISwipeGestureRecognizer*);
     void fadeTo(CGFloat target, std::function<void()> completion);
     void finishFade();
 

@@ -1,7 +1,10 @@
 #include "contracts/OBDisplayView.h"
 
+#include "contracts/OBDisplayViewProtocol.h"
+
 #include "dispatch/RunLoop.h"
 #include "orblib/ActiveOrientation.h"
+#include "orblib/DisplayCloseGestureRecognizer.h"
 #include "uikit/UIBlurEffect.h"
 #include "uikit/UIVisualEffectView.h"
 
@@ -30,7 +33,27 @@ bool OBDisplayView::init()
     backdrop->setUserInteractionEnabled(false);
     m_displayContainerView->addSubview(backdrop);
     updateFrameForActiveOrientation();
+
+    auto close = std::make_shared<orblib::DisplayCloseGestureRecognizer>(
+        objc::retain(this), &OBDisplayView::closeGestureRecognized);
+    close->setDirection(UISwipeGestureRecognizerDirectionDown);
+    addGestureRecognizer(close);
     return true;
+}
+
+void OBDisplayView::closeGestureRecognized(UISwipeGestureRecognizer*)
+{
+    if (!m_active)
+        return;
+    if (auto* subclass = dynamic_cast<OBDisplayViewProtocol*>(this)) {
+        subclass->hide();
+        return;
+    }
+    std::weak_ptr<OBDisplayView> weakSelf = objc::retain(this);
+    hideWithCompletion([weakSelf] {
+        if (auto self = weakSelf.lock())
+            self->setHidden(true);
+    });
 }
 
 void OBDisplayView::showWithCompletion(std::function<void()> completion)

@@ -82,6 +82,9 @@ void UITouchDispatcher::touchBegan(const std::shared_ptr<UITouch>& touch)
     m_touch = touch;
     auto control = enabledControlAt(touch->view());
     auto chain = recognizersSeeing(touch->view(), control.get());
+    std::vector<std::shared_ptr<UIView>> followedViews;
+    for (auto& recognizer : chain)
+        followedViews.push_back(recognizer->view());
 
     failRecognizersLeftBehind(chain);
     // The gestures settled above send their actions before their recognisers start afresh.
@@ -96,6 +99,11 @@ void UITouchDispatcher::touchBegan(const std::shared_ptr<UITouch>& touch)
         recognizer->m_isFollowingGesture = true;
         m_followers.push_back(recognizer);
     }
+    for (auto& follower : m_followers) {
+        if (!contains(chain, follower.get()))
+            followedViews.push_back(follower->view());
+    }
+    m_followedViews = std::move(followedViews);
     m_receivers = std::move(chain);
     for (auto& receiver : m_receivers)
         receiver->m_touchDown = true;

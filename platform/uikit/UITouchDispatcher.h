@@ -18,7 +18,9 @@ class UIView;
 // - a recogniser still waiting for more touches (a double tap between its taps) fails when the
 //   next touch lands where it does not see it.
 // Finished recognisers go back to Possible when the next touch begins, once the actions they
-// sent have run. One finger at a time; there is one dispatcher per simulated process.
+// sent have run. Until then the dispatcher keeps their views, so a view taken out of its window
+// under the finger (a table reloading its headers) still gets its gesture and its actions, as on
+// the platform. One finger at a time; there is one dispatcher per simulated process.
 class UITouchDispatcher {
 public:
     static UITouchDispatcher& current();
@@ -40,6 +42,8 @@ private:
     std::shared_ptr<UITouch> m_touch;
     // Every recogniser taking part in the gesture, including those of earlier touches still waiting.
     std::vector<std::shared_ptr<UIGestureRecognizer>> m_followers;
+    // The followers' views, kept while the gesture goes on.
+    std::vector<std::shared_ptr<UIView>> m_followedViews;
     // Those that see the current touch.
     std::vector<std::shared_ptr<UIGestureRecognizer>> m_receivers;
     std::shared_ptr<UIControl> m_trackingControl;

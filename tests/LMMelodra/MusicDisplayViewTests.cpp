@@ -139,5 +139,23 @@ TEST(MusicDisplayView, WithNothingPlayingTheTextsEmptyAndTheButtonsGoButTheArtwo
 
 TEST(MusicDisplayView, ClosesByTheDisplayFamilysCloseGesture)
 {
-    GTEST_SKIP() << "the display overlays get their close gesture from the detail overlays' work";
+    MusicScene scene;
+    openPlayer(scene);
+    // Swipes down that start on the slider or on a button are theirs.
+    for (auto field : { "volumeSlider", "playPauseButtonImageView", "nextButtonImageView" }) {
+        scene.swipe(*scene.playerView(field), UISwipeGestureRecognizerDirectionDown);
+        scene.advance(0.5);
+        EXPECT_TRUE(scene.player().isActive()) << field;
+    }
+    EXPECT_TRUE(scene.media()->isPlaying());
+    EXPECT_EQ(scene.nowPlayingSong(), "Song 1");
+    scene.swipe(*scene.playerView("songNameLabel"), UISwipeGestureRecognizerDirectionUp);
+    scene.advance(0.5);
+    EXPECT_TRUE(scene.player().isActive()) << "only a downward swipe closes";
+
+    scene.swipe(*scene.playerView("nowPlayingArtworkImageView"), UISwipeGestureRecognizerDirectionDown);
+    EXPECT_FALSE(scene.player().isActive());
+    scene.advance(0.5);
+    EXPECT_TRUE(scene.player().isHidden());
+    EXPECT_TRUE(scene.media()->isPlaying()) << "closing the player leaves the music alone";
 }

@@ -1,8 +1,12 @@
 #include "contracts/OBDisplayView.h"
+#include "contracts/OBDisplayViewProtocol.h"
 #include "dispatch/RunLoop.h"
 #include "orblib/OrbLib.h"
 #include "platform/orblib/TestSpringBoardApplication.h"
+#include "uikit/UIButton.h"
 #include "uikit/UIScreen.h"
+#include "uikit/UITapGestureRecognizer.h"
+#include "uikit/UITouchSimulator.h"
 #include "uikit/UIVisualEffectView.h"
 #include "uikit/UIWindow.h"
 
@@ -12,6 +16,20 @@
 #include <vector>
 
 namespace {
+
+// A subclass offering hide, as the system's overlays do.
+class HidingDisplayView : public OBDisplayView, public OBDisplayViewProtocol {
+    OBJC_CLASS(HidingDisplayView, OBDisplayView)
+public:
+    void updateFrame() override { }
+    void show() override { }
+    void hide() override
+    {
+        ++hides;
+        hideWithCompletion(nullptr);
+    }
+    int hides { 0 };
+};
 
 class OBDisplayViewTest : public testing::Test {
 protected:
@@ -112,6 +130,55 @@ TEST_F(OBDisplayViewTest, KeepsItsChromeInTheContainerViewSizedToTheScreenInSpri
         EXPECT_EQ(m_view->width(), size.width);
         EXPECT_EQ(m_view->height(), size.height);
     }
+}
+
+TEST_F(OBDisplayViewTest, ADownwardSwipeClosesItUnlessItBeginsOnWhatTakesTouchesOfItsOwn)
+{
+    auto button = UIButton::buttonWithType(UIButtonTypeCustom);
+    button->setFrame(CGRectMake(10, 10, 100, 100));
+    m_view->displayContainerView()->addSubview(button);
+    auto tappable = UIView::create(CGRectMake(10, 200, 100, 100));
+    tappable->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>());
+    m_view->displayContainerView()->addSubview(tappable);
+    auto label = UIView::create(CGRectMake(10, 350, 100, 100));
+    label->setUserInteractionEnabled(false);
+    m_view->displayContainerView()->addSubview(label);
+    m_view->showWithCompletion(nullptr);
+    advance(1);
+
+    UITouchSimulator finger(m_rootWindow);
+    struct Case {
+        CGPoint start;
+        UISwipeGestureRecognizerDirection direction;
+        const char* what;
+    };
+    for (auto [start, direction, what] : { Case { { 60, 60 }, UISwipeGestureRecognizerDirectionDown, "button" },
+             Case { { 60, 250 }, UISwipeGestureRecognizerDirectionDown, "view with a tap" },
+             Case { { 200, 250 }, UISwipeGestureRecognizerDirectionUp, "upward" },
+             Case { { 200, 250 }, UISwipeGestureRecognizerDirectionLeft, "sideways" } }) {
+        finger.swipe(start, direction);
+        EXPECT_TRUE(m_view->isActive()) << what;
+    }
+    finger.swipe({ 60, 380 }, UISwipeGestureRecognizerDirectionDown);
+    EXPECT_FALSE(m_view->isActive());
+    advance(1);
+    EXPECT_EQ(m_view->alpha(), 0);
+    EXPECT_TRUE(m_view->isHidden());
+}
+
+TEST_F(OBDisplayViewTest, TheCloseGestureClosesASubclassThroughItsOwnHideAndOnlyWhileActive)
+{
+    auto view = std::make_shared<HidingDisplayView>();
+    view->init();
+    m_rootWindow->addSubview(view);
+    view->showWithCompletion(nullptr);
+    advance(1);
+    UITouchSimulator finger(m_rootWindow);
+    finger.swipe({ 160, 200 }, UISwipeGestureRecognizerDirectionDown);
+    EXPECT_EQ(view->hides, 1);
+    EXPECT_FALSE(view->isActive());
+    finger.swipe({ 160, 200 }, UISwipeGestureRecognizerDirectionDown);
+    EXPECT_EQ(view->hides, 1) << "a second swipe during the fade does nothing";
 }
 
 } // namespace

@@ -260,3 +260,41 @@ TEST_F(GestureTest, AnActionTakingAnotherKindOfRecogniserIsAProgrammingError)
     area->addGestureRecognizer(tap);
     EXPECT_THROW(m_finger->tap(CGPointMake(10, 10)), std::logic_error);
 }
+
+// A table reloading its headers under the finger: the header goes from the window, and from
+// every owner but the gesture, between the touch and the action.
+TEST_F(GestureTest, AViewTakenAwayDuringItsGestureStillGetsTheActionWithItself)
+{
+    auto header = addView(CGRectMake(20, 100, 335, 40));
+    std::weak_ptr<UIView> weakHeader = header;
+    std::shared_ptr<UIView> seen;
+    auto tap = std::make_shared<UITapGestureRecognizer>();
+    tap->addTarget([&](UIGestureRecognizer* sender) { seen = sender->view(); });
+    header->addGestureRecognizer(tap);
+    tap.reset();
+
+    m_finger->touchDown(CGPointMake(100, 120));
+    header->removeFromSuperview();
+    header.reset();
+    m_finger->touchUp();
+    EXPECT_NE(seen, nullptr);
+    EXPECT_EQ(seen, weakHeader.lock());
+
+    seen.reset();
+    m_finger->tap(CGPointMake(300, 400));
+    EXPECT_TRUE(weakHeader.expired()) << "let go once the next gesture begins";
+}
+
+// What waits on the main queue as the finger comes down (a table's reload that laying the screen
+// out set off) runs first: the finger lands on what it shows.
+TEST_F(GestureTest, AFingerLandsOnWhatTheLayoutBeforeItPutOnTheScreen)
+{
+    auto old = addView(CGRectMake(0, 0, 375, 667));
+    add<UITapGestureRecognizer>(old, "old");
+    dispatch::RunLoop::main().post([&] {
+        old->removeFromSuperview();
+        add<UITapGestureRecognizer>(addView(CGRectMake(0, 0, 375, 667)), "new");
+    });
+    m_finger->tap(CGPointMake(100, 100));
+    EXPECT_EQ(takeLog(), std::vector<std::string> { "new" });
+}
