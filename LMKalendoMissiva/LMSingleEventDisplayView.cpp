@@ -15,6 +15,8 @@
 #include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr CGFloat iconSide = 75;
@@ -91,8 +93,11 @@ void LMSingleEventDisplayView::updateFrame()
     CGRect icon = m_appIconImageView->frame();
     m_eventTypeLabel->setFrame(CGRectMake(0, icon.origin.y + icon.size.height + 1, w, 60));
     CGRect type = m_eventTypeLabel->frame();
-    m_eventDescriptionLabel->setFrame(
-        CGRectMake(0.1 * w, type.origin.y + type.size.height + 5, w - 2 * 0.1 * w, 0.3 * h));
+    CGFloat top = type.origin.y + type.size.height + 5;
+    // On its side 0.3 of the height holds six lines, too few for a title, a location and notes
+    // of one line each: there the texts take what is left down to the bottom edge.
+    CGFloat textHeight = w > h ? std::max(0.3 * h, h - top - 10) : 0.3 * h;
+    m_eventDescriptionLabel->setFrame(CGRectMake(0.1 * w, top, w - 2 * 0.1 * w, textHeight));
 }
 
 void LMSingleEventDisplayView::updateEventItem(const std::shared_ptr<LMEventItem>& item)

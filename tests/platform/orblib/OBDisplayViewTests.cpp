@@ -134,6 +134,7 @@ TEST_F(OBDisplayViewTest, KeepsItsChromeInTheContainerViewSizedToTheScreenInSpri
 
 TEST_F(OBDisplayViewTest, ADownwardSwipeClosesItUnlessItBeginsOnWhatTakesTouchesOfItsOwn)
 {
+    m_view->addSubview(m_view->displayContainerView());
     auto button = UIButton::buttonWithType(UIButtonTypeCustom);
     button->setFrame(CGRectMake(10, 10, 100, 100));
     m_view->displayContainerView()->addSubview(button);
