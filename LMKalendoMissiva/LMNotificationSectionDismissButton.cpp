@@ -28,6 +28,5 @@ void LMNotificationSectionDismissButton::buttonReleased(UIButton*)
 {
     if (m_section)
         m_section->removeActualNotificationSection();
-    if (auto table = LMNotificationTable::panelTable())
-        table->forceReloadTableViewData();
+    LMNotificationTable::forceReloadPanelTable();
 }

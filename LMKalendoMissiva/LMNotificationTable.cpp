@@ -17,3 +17,9 @@ void LMNotificationTable::setPanelTable(std::weak_ptr<LMNotificationTable> table
 {
     *s_panelTable = std::move(table);
 }
+
+void LMNotificationTable::forceReloadPanelTable()
+{
+    if (auto table = panelTable())
+        table->forceReloadTableViewData();
+}

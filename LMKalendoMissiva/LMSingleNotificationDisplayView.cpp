@@ -1,7 +1,7 @@
 #include "LMKalendoMissiva/LMSingleNotificationDisplayView.h"
 
 #include "LMKalendoMissiva/LMNotificationLauncher.h"
-#include "LMKalendoMissiva/LMTableReloadRequest.h"
+#include "LMKalendoMissiva/LMNotificationTable.h"
 #include "LMKalendoMissiva/LMTimeStamp.h"
 #include "base/LMSpringBoard.h"
 #include "contracts/OBColorFactory.h"
@@ -322,7 +322,7 @@ void LMSingleNotificationDisplayView::clearRepresentedNotification()
 {
     if (m_row)
         m_row->removeActualNotification();
-    LMTableReloadRequest::forceReloadTableViewData();
+    LMNotificationTable::forceReloadPanelTable();
 }
 
 // A second tap during the closing fade would run the action again on a notification already
@@ -342,7 +342,7 @@ void LMSingleNotificationDisplayView::notificationActionButton2Released(UIButton
 void LMSingleNotificationDisplayView::runAction(int index)
 {
     m_row->invokeNotificationActionWithIndex(index);
-    LMTableReloadRequest::forceReloadTableViewData();
+    LMNotificationTable::forceReloadPanelTable();
     hide();
 }
 

@@ -6,7 +6,6 @@
 #include "LMKalendoMissiva/LMSingleNotificationDisplayView.h"
 #include "LMKalendoMissiva/LMTableCellBuilder.h"
 #include "LMKalendoMissiva/LMTableLayoutHost.h"
-#include "LMKalendoMissiva/LMTableReloadRequest.h"
 #include "LMKalendoMissiva/LMTableSections.h"
 #include "LMKalendoMissiva/LMTableSummaryViews.h"
 #include "base/LMEnums.h"
@@ -48,10 +47,7 @@ double headerTransparency(bool stronger)
 std::shared_ptr<LMTableViewController> LMTableViewController::create()
 {
     auto controller = objc::make<LMTableViewController>();
-    LMTableReloadRequest::setReloader([weakController = std::weak_ptr(controller)] {
-        if (auto controller = weakController.lock())
-            controller->forceReloadTableViewData();
-    });
+    LMNotificationTable::setPanelTable(controller);
     return controller;
 }
 

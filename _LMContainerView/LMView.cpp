@@ -249,7 +249,6 @@ void LMView::addAmpiro()
 void LMView::addKalendoMissivaTableView()
 {
     m_tableViewController = LMTableViewController::create();
-    LMNotificationTable::setPanelTable(m_tableViewController);
     addSubview(m_tableViewController->tableView());
 }
 
