@@ -33,10 +33,12 @@ void LMClearAllNotificationsDisplayView::buildContent()
     m_clearAllNotificationsButton->setAccessibilityIdentifier("clearAllNotificationsButton");
     m_clearAllNotificationsButton->setFrame(CGRectMake(0, 0, side, side));
     m_clearAllNotificationsButton->setBackgroundImage(
-        contracts::OBImageFactory::image(imageFactoryClass, LMResourceImage("ClearAll"), CGSizeMake(side, side)),
+        contracts::OBImageFactory::image(
+            imageFactoryClass, LMResourceImage("ClearAll"), CGSizeMake(side, side)),
         UIControlStateNormal);
     m_clearAllNotificationsButton->addTarget(objc::retain(this),
-        &LMClearAllNotificationsDisplayView::clearAllNotificationsButtonReleased, UIControlEventTouchUpInside);
+        &LMClearAllNotificationsDisplayView::clearAllNotificationsButtonReleased,
+        UIControlEventTouchUpInside);
     displayContainerView()->addSubview(m_clearAllNotificationsButton);
 }
 

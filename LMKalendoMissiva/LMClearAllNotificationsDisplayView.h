@@ -19,7 +19,10 @@ public:
     // Does nothing unless the overlay is open.
     void clearAllNotificationsButtonReleased(UIButton*);
 
-    const std::shared_ptr<UIButton>& clearAllNotificationsButton() const { return m_clearAllNotificationsButton; }
+    const std::shared_ptr<UIButton>& clearAllNotificationsButton() const
+    {
+        return m_clearAllNotificationsButton;
+    }
 
 protected:
     bool resetsLockScreenDim() const override;

@@ -6,7 +6,8 @@
 #include "contracts/OBNotificationSection.h"
 #include "objc/ClassRef.h"
 
-std::shared_ptr<LMNotificationSectionDismissButton> LMNotificationSectionDismissButton::dismissButtonWithFrame(
+std::shared_ptr<LMNotificationSectionDismissButton>
+LMNotificationSectionDismissButton::dismissButtonWithFrame(
     CGRect frame, std::shared_ptr<contracts::OBNotificationSection> section)
 {
     static objc::ClassRef imageFactoryClass { "OBImageFactory" };
@@ -19,7 +20,8 @@ std::shared_ptr<LMNotificationSectionDismissButton> LMNotificationSectionDismiss
     button->setBackgroundImage(
         contracts::OBImageFactory::image(imageFactoryClass, std::move(image), UIColor::whiteColor()),
         UIControlStateNormal);
-    button->addTarget(button, &LMNotificationSectionDismissButton::buttonReleased, UIControlEventTouchUpInside);
+    button->addTarget(
+        button, &LMNotificationSectionDismissButton::buttonReleased, UIControlEventTouchUpInside);
     button->setAlpha(0.25);
     return button;
 }

@@ -11,6 +11,6 @@ std::shared_ptr<contracts::OBAppItem> LMScheduleAppItem(const std::optional<std:
                                              : nullptr;
     if (!identifier)
         return nullptr;
-    return contracts::make<contracts::OBAppItem>(itemClass, contracts::OBAppItem::initFromIdentifier,
-        std::string(identifier), false);
+    return contracts::make<contracts::OBAppItem>(
+        itemClass, contracts::OBAppItem::initFromIdentifier, std::string(identifier), false);
 }

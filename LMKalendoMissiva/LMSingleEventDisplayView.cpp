@@ -62,7 +62,8 @@ std::shared_ptr<LMSingleEventDisplayView> LMSingleEventDisplayView::sharedInstan
 
 std::shared_ptr<LMSingleEventDisplayView> LMSingleEventDisplayView::create()
 {
-    auto overlay = make<LMSingleEventDisplayView>(lumora::RootWindowCapture<LMSingleEventDisplayView>::window());
+    auto overlay
+        = make<LMSingleEventDisplayView>(lumora::RootWindowCapture<LMSingleEventDisplayView>::window());
     if (overlay)
         overlay->buildContent();
     return overlay;

@@ -205,8 +205,8 @@ std::shared_ptr<UIView> LMTableCellBuilder::notificationHeader(NSInteger section
         = LMTableViewSectionHeaderCell::initWithStyle(UITableViewCellStyleDefault, {}, section, identifier);
     cell->setAccessibilityIdentifier("_notificationSectionHeader");
     prepare(*cell, cellFrame());
-    cell->addSubview(
-        LMNotificationSectionDismissButton::dismissButtonWithFrame(CGRectMake(m_width - h - 10, 2, h, h), owner));
+    cell->addSubview(LMNotificationSectionDismissButton::dismissButtonWithFrame(
+        CGRectMake(m_width - h - 10, 2, h, h), owner));
     outline(*cell, collapsed ? UIRectCornerAllCorners : topCorners);
     addBackground(*cell, Module::Missiva,
         automaticColor(Module::Missiva, identifier, [&] { return owner->sectionIcon(); }), true);

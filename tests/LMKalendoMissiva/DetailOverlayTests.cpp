@@ -36,7 +36,8 @@ DeviceSchedule morning()
     auto plants = TableScene::reminder("Water the plants", 54.5 * minute);
     plants.location = "Balcony";
     schedule.reminders = { plants };
-    schedule.notifications = { TableScene::notification("com.apple.MobileSMS", "Anna", "On my way", -3 * minute),
+    schedule.notifications = { TableScene::notification(
+                                   "com.apple.MobileSMS", "Anna", "On my way", -3 * minute),
         TableScene::notification("com.apple.MobileSMS", "Sam", "Lunch at 12?", -70 * minute),
         TableScene::notification("com.apple.mobilecal", "Dentist", "Tomorrow at 10:00", -40 * minute),
         TableScene::notification("com.apple.weather", "Rain tomorrow", "Showers from 8 AM", -2 * minute) };
@@ -67,7 +68,8 @@ TEST(EventDisplayView, ShowsTheItemTappedWithItsKindItsDatesAndItsTexts)
             "Title\nBudget review\n\nLocation\nNo location\n\nNotes\nBring last quarter's figures",
             "AppIcon/com.apple.mobilecal" },
         { "_reminderSectionHeader", "NO", "reminder\nDec 7 at 10:00 am\n",
-            "Title\nWater the plants\n\nLocation\nBalcony\n\nNotes\nNo notes", "AppIcon/com.apple.reminders" },
+            "Title\nWater the plants\n\nLocation\nBalcony\n\nNotes\nNo notes",
+            "AppIcon/com.apple.reminders" },
     };
     for (const auto& item : cases) {
         SCOPED_TRACE(std::string(item.header) + " militaryTime " + item.militaryTime);
@@ -148,7 +150,8 @@ TEST(NotificationSectionDismissButton, RemovesOnlyItsAppsNotificationsAndTheOthe
     TableScene scene(schedule);
     ASSERT_EQ(scene.table().notificationSectionsData().size(), 2u);
     long second = scene.table().sectionForNotificationsHeader() + 2;
-    auto button = DeviceScene::view<LMNotificationSectionDismissButton>(*scene.header(second), "_dismissButton");
+    auto button
+        = DeviceScene::view<LMNotificationSectionDismissButton>(*scene.header(second), "_dismissButton");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->section()->sectionID(), "com.apple.mobilecal");
     EXPECT_EQ(button->frame(), CGRectMake(335 - 40 - 10, 2, 40, 40));
@@ -165,5 +168,6 @@ TEST(NotificationSectionDismissButton, RemovesOnlyItsAppsNotificationsAndTheOthe
     ASSERT_EQ(sections.size(), 1u);
     EXPECT_EQ(sections.begin()->first, "1");
     EXPECT_EQ(sections.begin()->second->sectionID(), "com.apple.MobileSMS");
-    EXPECT_FALSE(scene.table().isCollapsed("com.apple.mobilecal")) << "the header kept the tap from its button";
+    EXPECT_FALSE(scene.table().isCollapsed("com.apple.mobilecal"))
+        << "the header kept the tap from its button";
 }

@@ -153,10 +153,11 @@ TEST_F(OBDisplayViewTest, ADownwardSwipeClosesItUnlessItBeginsOnWhatTakesTouches
         UISwipeGestureRecognizerDirection direction;
         const char* what;
     };
-    for (auto [start, direction, what] : { Case { { 60, 60 }, UISwipeGestureRecognizerDirectionDown, "button" },
-             Case { { 60, 250 }, UISwipeGestureRecognizerDirectionDown, "view with a tap" },
-             Case { { 200, 250 }, UISwipeGestureRecognizerDirectionUp, "upward" },
-             Case { { 200, 250 }, UISwipeGestureRecognizerDirectionLeft, "sideways" } }) {
+    for (auto [start, direction, what] :
+        { Case { { 60, 60 }, UISwipeGestureRecognizerDirectionDown, "button" },
+            Case { { 60, 250 }, UISwipeGestureRecognizerDirectionDown, "view with a tap" },
+            Case { { 200, 250 }, UISwipeGestureRecognizerDirectionUp, "upward" },
+            Case { { 200, 250 }, UISwipeGestureRecognizerDirectionLeft, "sideways" } }) {
         finger.swipe(start, direction);
         EXPECT_TRUE(m_view->isActive()) << what;
     }
