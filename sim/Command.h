@@ -23,6 +23,8 @@ struct Command {
     // The word chosen where the form offers some ("on" of "on|off").
     std::string choice;
     std::optional<Target> target;
+    // POINT: where a drag ends, on the screen.
+    std::optional<CGPoint> point;
     std::optional<NSTimeInterval> duration;
     // LEVEL (0 to 1) or EDGE.
     std::optional<double> number;

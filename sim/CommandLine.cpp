@@ -23,6 +23,7 @@ constexpr Option options[] = {
     { "--out", "DIR", "where snapshots and dumps are written; default the current folder" },
     { "-e", "COMMAND", "runs one script command (repeatable; in order with script files)" },
     { "--print-hooks", "", "prints the method replacements Lumora installed at boot" },
+    { "--serve", "[PORT]", "then serves the device live at http://127.0.0.1:PORT/ (8080 unless given)" },
     { "--help", "", "prints this help" },
 };
 
@@ -30,6 +31,20 @@ std::string padded(std::string text, size_t width)
 {
     text.resize(std::max(text.size() + 2, width), ' ');
     return text;
+}
+
+// A word of digits after --serve is its port; anything else is the next argument.
+bool isPort(std::string_view word)
+{
+    return !word.empty() && word.size() <= 9 && word.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+int port(std::string_view word)
+{
+    int number = std::stoi(std::string(word));
+    if (number > 65535)
+        throw InputError("--serve " + std::string(word) + ": a port is a number from 1 to 65535 (0: any free one)");
+    return number;
 }
 
 } // namespace
@@ -66,6 +81,10 @@ CommandLine CommandLine::parse(std::span<const char* const> arguments)
             line.sources.push_back({ false, value() });
         else if (argument == "--keep-root")
             line.keepRoot = true;
+        else if (argument == "--serve")
+            line.servePort = i + 1 < arguments.size() && isPort(arguments[i + 1])
+                ? port(arguments[++i])
+                : defaultServePort;
         else if (argument == "--print-hooks")
             line.printHooks = true;
         else if (argument == "--help" || argument == "-h")

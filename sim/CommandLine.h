@@ -22,6 +22,11 @@ struct CommandLine {
     std::vector<Source> sources;
     bool help { false };
     bool printHooks { false };
+    // --serve [PORT]: the live page on the loopback address, after the scripts have run; port 0
+    // takes any free one.
+    std::optional<int> servePort;
+
+    static constexpr int defaultServePort = 8080;
 
     // The arguments after the program's name. Throws InputError for an unknown option or one
     // that lacks its value.

@@ -113,6 +113,11 @@ void readArgument(std::string_view placeholder, const Token& word, Command& comm
             throw InputError(
                 "expected a target (an identifier, a class name, a path of them separated by /, or X,Y), not "
                 + quote(text));
+    } else if (placeholder == "POINT") {
+        auto target = Target::parse(text);
+        if (!target || !target->point())
+            throw InputError("expected a point X,Y in points, not " + quote(text));
+        command.point = target->point();
     } else if (placeholder == "TARGET[.PROPERTY]") {
         command.probe = Probe::parse(text, false);
     } else if (placeholder == "LEVEL") {

@@ -78,15 +78,22 @@ std::shared_ptr<UIView> ScriptRunner::view(const Command& command, const Target&
     return found;
 }
 
+void ScriptRunner::checkOnScreen(const Command& command, CGPoint given, const std::string& text)
+{
+    auto screen = UIScreen::mainScreen()->bounds();
+    if (given.x < 0 || given.y < 0 || given.x >= screen.size.width || given.y >= screen.size.height)
+        throw InputError(command.where + ": " + text + " lies off the screen (0,0 to "
+            + NumberText::format(screen.size.width) + "," + NumberText::format(screen.size.height)
+            + " points)");
+}
+
 CGPoint ScriptRunner::point(const Command& command) const
 {
-    if (auto given = command.target->point()) {
-        auto screen = UIScreen::mainScreen()->bounds();
-        if (given->x < 0 || given->y < 0 || given->x >= screen.size.width || given->y >= screen.size.height)
-            throw InputError(command.where + ": " + command.target->text() + " lies off the screen (0,0 to "
-                + NumberText::format(screen.size.width) + "," + NumberText::format(screen.size.height)
-                + " points)");
-    }
+    if (auto given = command.target->point())
+        checkOnScreen(command, *given, command.target->text());
+    if (command.point)
+        checkOnScreen(command, *command.point,
+            NumberText::format(command.point->x) + "," + NumberText::format(command.point->y));
     auto point = TargetResolver::point(*command.target);
     if (!point)
         fail(command, "no view matches " + command.target->text());
@@ -132,6 +139,11 @@ void ScriptRunner::run(const Command& command)
         { "double-tap", [&] { UITouchSimulator().doubleTap(point(command)); } },
         { "long-press", [&] { UITouchSimulator().longPress(point(command), command.duration.value_or(1)); } },
         { "swipe", [&] { UITouchSimulator().swipe(point(command), direction(choice)); } },
+        { "drag",
+            [&] {
+                UITouchSimulator().drag(point(command), *command.point,
+                    command.duration.value_or(UITouchSimulator::swipeDuration));
+            } },
         { "home",
             [&] {
                 if (!m_settings.close())

@@ -26,7 +26,9 @@ private:
     std::shared_ptr<UIView> view(const Command&, const Target&) const;
     // The probe's view; nothing only where its property reads missing views.
     std::shared_ptr<UIView> view(const Command&, const Probe&) const;
+    // The finger's point; a point given off the screen is an InputError.
     CGPoint point(const Command&) const;
+    static void checkOnScreen(const Command&, CGPoint, const std::string& text);
     void expect(const Command&) const;
     void print(const Command&) const;
     void runSettingsVerb(const Command&);

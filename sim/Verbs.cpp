@@ -10,6 +10,8 @@ constexpr Verbs::Verb verbs[] = {
     { "double-tap", "TARGET", "two taps, 0.1 s apart" },
     { "long-press", "TARGET [DURATION]", "a finger rests on the target, 1 s unless given" },
     { "swipe", "up|down|left|right TARGET", "a finger swipes from the target's middle" },
+    { "drag", "TARGET POINT [DURATION]",
+        "a finger moves from the target's middle to the point X,Y, 0.1 s unless given" },
     { "home", "", "presses the home button" },
     { "display", "off|on", "the sleep/wake button: the display turns off (locking) or on" },
     { "lock", "", "locks the device" },

@@ -13,6 +13,7 @@
 #include "Simulator.h"
 
 #include "objc/HookRecord.h"
+#include "serve/ServeMode.h"
 
 #include <iostream>
 #include <iterator>
@@ -25,11 +26,13 @@ namespace {
 
 // The main job: the lock screen once the panel's delayed update has run.
 constexpr const char* defaultScript = "advance 6s\nsnapshot lockscreen.png\n";
+// Served, the page opens on that same lock screen.
+constexpr const char* defaultServeScript = "advance 6s\n";
 
 std::vector<Command> commandsOf(const CommandLine& line)
 {
     if (line.sources.empty())
-        return Script::parse(defaultScript, "default");
+        return Script::parse(line.servePort ? defaultServeScript : defaultScript, "default");
     std::vector<Command> commands;
     int inlineCount = 0;
     for (auto& source : line.sources) {
@@ -92,7 +95,10 @@ int run(const CommandLine& line)
         printHooks();
     int status = 0;
     try {
-        ScriptRunner(simulator, output, std::cout).run(commands);
+        if (line.servePort)
+            status = ServeMode::run(simulator, output, commands, *line.servePort, std::cout);
+        else
+            ScriptRunner(simulator, output, std::cout).run(commands);
     } catch (const ScriptFailure& failure) {
         std::cerr << "lumora-sim: " << failure.what() << "\n";
         status = 1;

@@ -72,6 +72,15 @@ uint32_t Picture::pixel(int x, int y) const
 
 void Picture::writePNG(const std::string& path) const
 {
+    auto bytes = encodePNG();
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))
+        || !file.flush())
+        throw std::runtime_error("cannot write PNG " + path);
+}
+
+std::vector<uint8_t> Picture::encodePNG() const
+{
     cairo_surface_flush(m_surface);
     auto width = static_cast<unsigned>(this->width());
     auto height = static_cast<unsigned>(this->height());
@@ -85,7 +94,7 @@ void Picture::writePNG(const std::string& path) const
 
     // Straight colours from premultiplied ones, rounded as cairo's own PNG writer rounds them.
     std::vector<uint8_t> row(size_t(width) * (opaque ? 3 : 4));
-    auto bytes = PNGFile::encode(width, height, !opaque, [&](unsigned y) {
+    return PNGFile::encode(width, height, !opaque, [&](unsigned y) {
         const uint32_t* pixel = rowPixels(y);
         uint8_t* out = row.data();
         if (opaque) {
@@ -108,10 +117,6 @@ void Picture::writePNG(const std::string& path) const
         }
         return row.data();
     });
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))
-        || !file.flush())
-        throw std::runtime_error("cannot write PNG " + path);
 }
 
 } // namespace render

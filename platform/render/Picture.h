@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace render {
 
@@ -28,6 +29,8 @@ public:
 
     // Throws std::runtime_error naming the file when it cannot be written.
     void writePNG(const std::string& path) const;
+    // The PNG file's bytes.
+    std::vector<uint8_t> encodePNG() const;
 
 private:
     explicit Picture(cairo_surface_t* surface);
