@@ -1,10 +1,11 @@
-# The two set-up commands: `make run` (the simulator with its demo device) and `make test`.
+# The set-up commands: `make run` (the simulator with its demo device), `make test`, and
+# `make serve` (the demo device live in a browser).
 # Both install what is missing, configure and build first.
 BUILD ?= build
 CMAKE_ARGS ?=
 JOBS ?= 2
 
-.PHONY: all deps configure build test run format clean
+.PHONY: all deps configure build test run serve format clean
 
 all: build
 
@@ -22,6 +23,11 @@ test: build
 
 run: build
 	@$(BUILD)/sim/lumora-sim
+
+# The demo device live in a browser: http://127.0.0.1:8080/ (PORT=... for another port).
+PORT ?= 8080
+serve: build
+	@$(BUILD)/sim/lumora-sim --serve $(PORT)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
