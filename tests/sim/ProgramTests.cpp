@@ -120,6 +120,8 @@ TEST_F(Program, InputPastItsBoundsExitsWithStatus2NamingTheBound)
         { "-e 'advance 100000000h'", "-e 1: expected a duration such as 500ms, 30s, 5m or 2h, at most 24h" },
         { "-e 'long-press 9,9 1e9s'", "-e 1: expected a duration such as 500ms, 30s, 5m or 2h, at most 24h" },
         { "-e 'tap 5000,5000'", "-e 1: 5000,5000 lies off the screen (0,0 to 375,667 points)" },
+        { "-e 'drag 10,10 10,900'", "-e 1: 10,900 lies off the screen (0,0 to 375,667 points)" },
+        { "--serve 70000", "--serve 70000: a port is a number from 1 to 65535 (0: any free one)" },
         { "-e 'set location 99999999999999999999'",
             "-e 1: the whole number 99999999999999999999 is too large for a preference" },
         { "--root blocked/device", "blocked/device: cannot make the device root (Not a directory)" },

@@ -75,7 +75,8 @@ TEST(Script, SkipsBlankAndCommentLinesAndNamesEachCommandsLine)
 TEST(Script, ReadsOptionalArgumentsAndChoices)
 {
     auto commands = Script::parse("long-press 10,20\nbattery 20%\nbattery 0.5 -0.25\nswipe up LMView\n"
-                                  "dump tree.json LMView\ndump all.json\nprint LMView.frame\nprint LMView\n",
+                                  "dump tree.json LMView\ndump all.json\nprint LMView.frame\nprint LMView\n"
+                                  "drag LMView 10,20.5 2s\n",
         "s");
     EXPECT_FALSE(commands[0].duration);
     EXPECT_EQ(commands[1].number, 0.2);
@@ -86,6 +87,8 @@ TEST(Script, ReadsOptionalArgumentsAndChoices)
     EXPECT_FALSE(commands[5].target);
     EXPECT_EQ(commands[6].probe->property()->name(), "frame");
     EXPECT_FALSE(commands[7].probe->property());
+    EXPECT_EQ(commands[8].point->y, 20.5);
+    EXPECT_EQ(commands[8].duration, 2);
 }
 
 TEST(Script, ReadsTheMediaPlayersControlsAndTheChosenApps)
@@ -110,6 +113,8 @@ TEST(Script, RejectsALineNamingItAndWhatWasExpected)
         { "battery 1.5", "expected a battery level from 0 to 1" },
         { "search open 3", "expected the edge 1 or 8" },
         { "music halt", "expected play|pause|next|previous|stop, not 'halt'" },
+        { "drag LMView", "missing POINT (expected drag TARGET POINT [DURATION])" },
+        { "drag LMView LMView", "expected a point X,Y in points, not 'LMView'" },
         { "volume 110%", "expected a volume from 0 to 1 or 0% to 100%, not '110%'" },
         { "apps com.apple.Music:Music", "expected a bundle identifier (not empty, without \":\" or a line" },
         { "apps com.apple.Music \"\"", "expected a bundle identifier" },
