@@ -13,11 +13,11 @@ DeviceLoop::DeviceLoop(Simulator& simulator, const OutputFolder& output)
     : m_device(simulator, output)
 { }
 
-std::optional<DeviceLoop::Reply> DeviceLoop::call(Work work, std::chrono::milliseconds timeout)
+std::optional<DeviceLoop::Reply> DeviceLoop::call(Work work, std::chrono::milliseconds timeout, Effect effect)
 {
     auto promise = std::make_shared<std::promise<Reply>>();
     auto reply = promise->get_future();
-    bool taken = m_jobs.post([this, promise, work = std::move(work)] {
+    bool taken = m_jobs.post([this, promise, effect, work = std::move(work)] {
         Reply made;
         try {
             made = work(m_device);
@@ -27,7 +27,8 @@ std::optional<DeviceLoop::Reply> DeviceLoop::call(Work work, std::chrono::millis
             made = { 500, jsonText({ { "error", error.what() } }) };
         }
         // Published before the reply leaves, so a page that hears back can count on the frame.
-        publish();
+        if (effect == Effect::changes)
+            publish();
         made.frameVersion = m_feed.latest().frameVersion;
         promise->set_value(std::move(made));
     });

@@ -30,9 +30,13 @@ public:
 
     DeviceLoop(Simulator&, const OutputFolder&);
 
-    // Any thread: runs `work` on the device thread, publishes, and gives its reply; nothing when the
-    // device is flooded or stopping, or `timeout` passed first.
-    std::optional<Reply> call(Work, std::chrono::milliseconds timeout);
+    // What a piece of work may do: only read the device, or change it (then the screen and state
+    // are published before the reply leaves).
+    enum class Effect { reads, changes };
+
+    // Any thread: runs `work` on the device thread and gives its reply; nothing when the device is
+    // flooded or stopping, or `timeout` passed first.
+    std::optional<Reply> call(Work, std::chrono::milliseconds timeout, Effect = Effect::changes);
     // The device thread, until `stopRequested` says so (asked at least every tickInterval).
     void run(const std::function<bool()>& stopRequested);
     // Publishes the screen and state now, on the device thread (before the loop runs).

@@ -97,8 +97,9 @@ void LiveServer::addRoutes()
 {
     auto& server = *m_server;
     // Requests the device answers: a 4xx from the work itself, 503 when it is busy or stopping.
-    auto onDevice = [this](httplib::Response& response, DeviceLoop::Work work) {
-        auto reply = m_loop.call(std::move(work), deviceTimeout);
+    auto onDevice = [this](httplib::Response& response, DeviceLoop::Work work,
+                        DeviceLoop::Effect effect = DeviceLoop::Effect::changes) {
+        auto reply = m_loop.call(std::move(work), deviceTimeout, effect);
         if (!reply)
             return refuse(response, 503, "the device is busy or stopping; try again");
         response.status = reply->status;
@@ -153,10 +154,14 @@ void LiveServer::addRoutes()
         response.set_content(*png, "image/png");
     });
     server.Get("/api/state", [onDevice](const httplib::Request&, httplib::Response& response) {
-        onDevice(response, [](LiveDevice& device) { return DeviceLoop::Reply { 200, jsonText(device.state()) }; });
+        onDevice(
+            response, [](LiveDevice& device) { return DeviceLoop::Reply { 200, jsonText(device.state()) }; },
+            DeviceLoop::Effect::reads);
     });
     server.Get("/api/tree", [onDevice](const httplib::Request&, httplib::Response& response) {
-        onDevice(response, [](LiveDevice&) { return DeviceLoop::Reply { 200, jsonText(ViewInspector::tree()) }; });
+        onDevice(
+            response, [](LiveDevice&) { return DeviceLoop::Reply { 200, jsonText(ViewInspector::tree()) }; },
+            DeviceLoop::Effect::reads);
     });
     server.Get("/api/hit", [onDevice](const httplib::Request& request, httplib::Response& response) {
         CGPoint point;
@@ -165,10 +170,13 @@ void LiveServer::addRoutes()
         } catch (const InputError& error) {
             return refuse(response, 400, error.what());
         }
-        onDevice(response, [point](LiveDevice&) {
-            return DeviceLoop::Reply { 200,
-                jsonText({ { "view", ViewInspector::at(point) }, { "target", ViewInspector::targetAt(point) } }) };
-        });
+        onDevice(
+            response,
+            [point](LiveDevice&) {
+                return DeviceLoop::Reply { 200,
+                    jsonText({ { "view", ViewInspector::at(point) }, { "target", ViewInspector::targetAt(point) } }) };
+            },
+            DeviceLoop::Effect::reads);
     });
     server.Post("/api/command", [jsonRequest](const httplib::Request& request, httplib::Response& response) {
         jsonRequest(request, response, [](LiveDevice& device, const nlohmann::json& parsed) {
@@ -211,9 +219,12 @@ void LiveServer::addRoutes()
         });
     });
     server.Get("/api/recording", [onDevice](const httplib::Request&, httplib::Response& response) {
-        onDevice(response, [](LiveDevice& device) {
-            return DeviceLoop::Reply { 200, device.recorder().script(), "text/plain; charset=utf-8" };
-        });
+        onDevice(
+            response,
+            [](LiveDevice& device) {
+                return DeviceLoop::Reply { 200, device.recorder().script(), "text/plain; charset=utf-8" };
+            },
+            DeviceLoop::Effect::reads);
     });
     server.Get(R"(/[A-Za-z0-9._-]*)", [](const httplib::Request& request, httplib::Response& response) {
         auto* file = PageFiles::find(request.path);
