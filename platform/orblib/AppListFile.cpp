@@ -5,7 +5,7 @@
 
 namespace orblib {
 
-bool AppListFile::write(std::span<const std::string> bundleIdentifiers)
+bool AppListFile::write(std::span<const std::string> bundleIdentifiers, std::string_view devicePath)
 {
     std::string text;
     for (auto& identifier : bundleIdentifiers)

@@ -13,9 +13,10 @@ public:
     static constexpr std::string_view devicePath
         = "/private/var/mobile/Library/Preferences/com.orbelin.lumora.applist.activeapps";
 
-    // Replaces the file on the device's disk, making its folder when missing; false when the disk
-    // cannot take it. No apps gives an empty file: a choice of none, not the absence of a choice.
-    static bool write(std::span<const std::string> bundleIdentifiers);
+    // Replaces the file on the device's disk whole or not at all, making its folder when missing;
+    // false when the disk cannot take it. No apps gives an empty file: a choice of none, not the
+    // absence of a choice.
+    static bool write(std::span<const std::string> bundleIdentifiers, std::string_view path = devicePath);
     // A bundle identifier the file can hold: not empty, no line break, no ":" (which ends an entry's
     // identifier for its readers).
     static bool canHold(std::string_view bundleIdentifier);

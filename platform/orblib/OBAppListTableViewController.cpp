@@ -3,6 +3,7 @@
 #include "dispatch/SharedInstance.h"
 #include "foundation/DeviceFileSystem.h"
 #include "orblib/AppIcon.h"
+#include "orblib/AppListFile.h"
 #include "orblib/DeviceApps.h"
 #include "uikit/NSIndexPath.h"
 #include "uikit/UIColor.h"
@@ -159,18 +160,8 @@ void OBAppListTableViewController::switchChanged(const std::string& bundleIdenti
 
 void OBAppListTableViewController::writeFile() const
 {
-    if (m_bundleIdentifier.empty())
-        return;
-    std::string text;
-    for (auto& identifier : m_enabled)
-        text += identifier + "\n";
-    auto path = appListPath(m_bundleIdentifier);
-    if (auto hostPath = foundation::DeviceFileSystem::resolve(path)) {
-        std::error_code error;
-        std::filesystem::create_directories(hostPath->parent_path(), error);
-    }
-    foundation::DeviceFileSystem::writeFile(
-        path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), true);
+    if (!m_bundleIdentifier.empty())
+        AppListFile::write(m_enabled, appListPath(m_bundleIdentifier));
 }
 
 void OBAppListTableViewController::registerClass()

@@ -1,4 +1,5 @@
 #include "orblib/AppListFile.h"
+#include "foundation/DeviceFileSystem.h"
 #include "support/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
@@ -32,4 +33,19 @@ TEST(AppListFile, HoldsOneChosenAppALineInTheOrderChosen)
     for (auto bad : { "", "com.apple.Music:Music", "two\nlines", "com.apple.Music\r" })
         EXPECT_FALSE(orblib::AppListFile::canHold(bad)) << bad;
     EXPECT_TRUE(orblib::AppListFile::canHold("com.example.with blank"));
+}
+
+TEST(AppListFile, AWriteCutShortAtAnyStepLeavesTheFormerChoiceWhole)
+{
+    using Step = foundation::DeviceFileSystem::WriteStep;
+    TemporaryDeviceRoot disk;
+    const std::vector<std::string> former { "com.apple.Music" };
+    ASSERT_TRUE(orblib::AppListFile::write(former));
+    const std::vector<std::string> chosen(500, "com.example.a.long.identifier");
+    for (auto step : { Step::create, Step::write, Step::flush, Step::rename }) {
+        SCOPED_TRACE(static_cast<int>(step));
+        foundation::DeviceFileSystem::failNextWriteAt(step);
+        EXPECT_FALSE(orblib::AppListFile::write(chosen));
+        EXPECT_EQ(contents(disk), "com.apple.Music\n");
+    }
 }
