@@ -21,19 +21,6 @@ namespace {
 
 constexpr CGFloat iconSide = 75;
 
-std::shared_ptr<UILabel> makeLabel(const char* field, const std::shared_ptr<UIColor>& color, NSInteger lines)
-{
-    auto label = UILabel::create();
-    label->setAccessibilityIdentifier(field);
-    label->setTextColor(color);
-    label->setFont(UIFont::fontWithName("HelveticaNeue-Light", 14));
-    label->setNumberOfLines(lines);
-    label->setTextAlignment(NSTextAlignmentCenter);
-    label->setUserInteractionEnabled(false);
-    label->setAdjustsFontSizeToFitWidth(true);
-    return label;
-}
-
 std::string dayText(const std::shared_ptr<NSDate>& date)
 {
     if (!date)
@@ -75,13 +62,11 @@ void LMSingleEventDisplayView::buildContent()
     m_appIconImageView = UIImageView::create();
     m_appIconImageView->setAccessibilityIdentifier("appIconImageView");
     m_appIconImageView->setUserInteractionEnabled(false);
-    m_eventTypeLabel = makeLabel("eventTypeLabel", m_themeColor, 3);
-    m_eventDescriptionLabel = makeLabel("eventDescriptionLabel", m_themeColor, 0);
+    displayContainerView()->addSubview(m_appIconImageView);
+    auto font = UIFont::fontWithName("HelveticaNeue-Light", 14);
+    m_eventTypeLabel = addContentLabel("eventTypeLabel", m_themeColor, font, 3);
+    m_eventDescriptionLabel = addContentLabel("eventDescriptionLabel", m_themeColor, font, 0);
     m_eventDescriptionLabel->setLineBreakMode(NSLineBreakByWordWrapping);
-    for (auto& view : { std::static_pointer_cast<UIView>(m_appIconImageView),
-             std::static_pointer_cast<UIView>(m_eventTypeLabel),
-             std::static_pointer_cast<UIView>(m_eventDescriptionLabel) })
-        displayContainerView()->addSubview(view);
 }
 
 void LMSingleEventDisplayView::updateFrame()

@@ -118,16 +118,7 @@ void LMSingleNotificationDisplayView::buildContent()
 
 std::shared_ptr<UILabel> LMSingleNotificationDisplayView::addLabel(const char* identifier, NSInteger lines)
 {
-    auto label = UILabel::create();
-    label->setAccessibilityIdentifier(identifier);
-    label->setTextColor(m_themeColor);
-    label->setFont(UIFont::fontWithName("HelveticaNeue-Light", 14));
-    label->setNumberOfLines(lines);
-    label->setTextAlignment(NSTextAlignmentCenter);
-    label->setUserInteractionEnabled(false);
-    label->setAdjustsFontSizeToFitWidth(true);
-    displayContainerView()->addSubview(label);
-    return label;
+    return addContentLabel(identifier, m_themeColor, UIFont::fontWithName("HelveticaNeue-Light", 14), lines);
 }
 
 std::shared_ptr<UILabel> LMSingleNotificationDisplayView::addButtonLabel(

@@ -66,8 +66,8 @@ void LMMusicDisplayView::buildContent()
     m_prevButtonImageView = addButton("prevButtonImageView", LMMelodraImage("MusicControls/Prev"),
         &LMMusicDisplayView::prevButtonSingleTapRecognizer);
 
-    m_songNameLabel = addLabel("songNameLabel", UIFont::boldSystemFontOfSize(17.0), 1);
-    m_artistAndAlbumNameLabel = addLabel("artistAndAlbumNameLabel", UIFont::systemFontOfSize(15.0), 2);
+    m_songNameLabel = addContentLabel("songNameLabel", UIColor::whiteColor(), UIFont::boldSystemFontOfSize(17.0), 1);
+    m_artistAndAlbumNameLabel = addContentLabel("artistAndAlbumNameLabel", UIColor::whiteColor(), UIFont::systemFontOfSize(15.0), 2);
 
     m_volumeSlider = UISlider::create();
     m_volumeSlider->setAccessibilityIdentifier("volumeSlider");
@@ -103,21 +103,6 @@ std::shared_ptr<UIImageView> LMMusicDisplayView::addButton(const char* identifie
     button->setUserInteractionEnabled(true);
     button->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(objc::retain(this), action));
     return button;
-}
-
-std::shared_ptr<UILabel> LMMusicDisplayView::addLabel(
-    const char* identifier, std::shared_ptr<UIFont> font, NSInteger lines)
-{
-    auto label = UILabel::create();
-    label->setAccessibilityIdentifier(identifier);
-    label->setTextColor(UIColor::whiteColor());
-    label->setFont(std::move(font));
-    label->setNumberOfLines(lines);
-    label->setTextAlignment(NSTextAlignmentCenter);
-    label->setUserInteractionEnabled(false);
-    label->setAdjustsFontSizeToFitWidth(true);
-    displayContainerView()->addSubview(label);
-    return label;
 }
 
 void LMMusicDisplayView::updateFrame()

@@ -2,6 +2,9 @@
 
 #include "overlays/LMLockScreenDim.h"
 #include "settings/LMSettings.h"
+#include "uikit/UIColor.h"
+#include "uikit/UIFont.h"
+#include "uikit/UILabel.h"
 #include "uikit/UIWindow.h"
 
 bool LMDisplayOverlay::initInRootWindow(const std::shared_ptr<UIWindow>& rootWindow)
@@ -36,4 +39,19 @@ void LMDisplayOverlay::hide()
             LMResetLockScreenDimIfEnabled(self->resetsLockScreenDim());
         }
     });
+}
+
+std::shared_ptr<UILabel> LMDisplayOverlay::addContentLabel(
+    const char* identifier, std::shared_ptr<UIColor> color, std::shared_ptr<UIFont> font, NSInteger lines)
+{
+    auto label = UILabel::create();
+    label->setAccessibilityIdentifier(identifier);
+    label->setTextColor(std::move(color));
+    label->setFont(std::move(font));
+    label->setNumberOfLines(lines);
+    label->setTextAlignment(NSTextAlignmentCenter);
+    label->setUserInteractionEnabled(false);
+    label->setAdjustsFontSizeToFitWidth(true);
+    displayContainerView()->addSubview(label);
+    return label;
 }

@@ -2,10 +2,14 @@
 
 #include "contracts/OBDisplayView.h"
 #include "contracts/OBDisplayViewProtocol.h"
+#include "foundation/NSObjCRuntime.h"
 
 #include <memory>
 
 class LMSettings;
+class UIColor;
+class UIFont;
+class UILabel;
 class UIWindow;
 
 // What the overlays living in SpringBoard's root window share: made hidden with the base's
@@ -29,6 +33,10 @@ protected:
         auto overlay = std::make_shared<T>();
         return overlay->initInRootWindow(rootWindow) ? overlay : nullptr;
     }
+
+    // A centred, shrink-to-fit label that lets touches through, added to the container view.
+    std::shared_ptr<UILabel> addContentLabel(const char* identifier, std::shared_ptr<UIColor> color,
+        std::shared_ptr<UIFont> font, NSInteger lines);
 
     // The module's dim-reset setting, read afresh.
     virtual bool resetsLockScreenDim() const = 0;
