@@ -59,7 +59,7 @@ public:
     void run(const std::string& script)
     {
         std::ostringstream ignored;
-        ScriptRunner(m_simulator, m_output, ignored).run(Script::parse(script, "bench"));
+        ScriptRunner(m_simulator, m_output, ignored, ignored).run(Script::parse(script, "bench"));
     }
     void advance(double seconds) { m_simulator.advance(seconds); }
 

@@ -17,7 +17,6 @@
 #include "uikit/UIView.h"
 
 #include <functional>
-#include <iostream>
 #include <map>
 #include <ostream>
 
@@ -39,10 +38,12 @@ int orientation(const std::string& word)
 
 } // namespace
 
-ScriptRunner::ScriptRunner(Simulator& simulator, const OutputFolder& output, std::ostream& out)
+ScriptRunner::ScriptRunner(
+    Simulator& simulator, const OutputFolder& output, std::ostream& out, std::ostream& notices)
     : m_simulator(simulator)
     , m_output(output)
     , m_out(out)
+    , m_notices(notices)
     , m_settings(simulator)
 { }
 
@@ -60,7 +61,7 @@ bool ScriptRunner::onlyOnSystem9(const Command& command, const std::string& page
     auto& device = springboard::currentDevice();
     if (device.isSystemVersion9())
         return true;
-    std::cerr << "lumora-sim: " << command.where << ": " << command.line << ": " << page
+    m_notices << "lumora-sim: " << command.where << ": " << command.line << ": " << page
               << " exists on 9.x only; nothing opens on this " << device.systemVersion << " device\n";
     return false;
 }

@@ -14,7 +14,8 @@ class Simulator;
 // proceed (an expectation not met, a target naming no view) throws ScriptFailure naming its line.
 class ScriptRunner {
 public:
-    ScriptRunner(Simulator&, const OutputFolder&, std::ostream& out);
+    // What the commands print goes to `out`; notices that a command did nothing go to `notices`.
+    ScriptRunner(Simulator&, const OutputFolder&, std::ostream& out, std::ostream& notices);
 
     void run(std::span<const Command>);
     void run(const Command&);
@@ -36,5 +37,6 @@ private:
     Simulator& m_simulator;
     const OutputFolder& m_output;
     std::ostream& m_out;
+    std::ostream& m_notices;
     SettingsSession m_settings;
 };

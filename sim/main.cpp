@@ -98,7 +98,7 @@ int run(const CommandLine& line)
         if (line.servePort)
             status = ServeMode::run(simulator, output, commands, *line.servePort, std::cout);
         else
-            ScriptRunner(simulator, output, std::cout).run(commands);
+            ScriptRunner(simulator, output, std::cout, std::cerr).run(commands);
     } catch (const ScriptFailure& failure) {
         std::cerr << "lumora-sim: " << failure.what() << "\n";
         status = 1;

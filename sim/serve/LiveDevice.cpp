@@ -24,7 +24,7 @@ constexpr double unixEpochOffset = 978307200;
 
 LiveDevice::LiveDevice(Simulator& simulator, const OutputFolder& output)
     : m_simulator(simulator)
-    , m_runner(simulator, output, m_output)
+    , m_runner(simulator, output, m_output, m_output)
     , m_clock(std::chrono::steady_clock::now())
 { }
 

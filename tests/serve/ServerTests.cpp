@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <cstdlib>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -157,4 +158,12 @@ TEST(Server, ServesThePageAndTheInspector)
     auto tree = device.get("/api/tree");
     ASSERT_TRUE(tree.is_array());
     EXPECT_NE(tree.dump().find("\"_weatherContainerView\""), std::string::npos);
+}
+
+TEST(Server, APageSeesTheNoticeOfACommandThatDidNothing)
+{
+    ServedDevice device({ "--device", std::string(std::getenv("LUMORA_SOURCE_DIR")) + "/tests/sim/scripts/ios10.json" });
+    auto reply = device.command("today open");
+    EXPECT_FALSE(reply["failed"].get<bool>());
+    EXPECT_NE(reply["output"].get<std::string>().find("exists on 9.x only"), std::string::npos) << reply.dump();
 }
