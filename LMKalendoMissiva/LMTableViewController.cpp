@@ -116,11 +116,8 @@ void LMTableViewController::reloadTableViewData()
     if (m_isCurrentlyReloadingData)
         return;
     m_isCurrentlyReloadingData = true;
-    m_schedule = {};
-    m_notificationData.clear();
-    m_notificationSectionsData.clear();
-    m_hasAnyNotifications = false;
-    m_notificationCount = 0;
+    // What the table shows stays until the gathering lands: the table asks for the rows that come
+    // into view as it scrolls, and they must be the rows it counted.
     std::uint64_t generation = ++m_reloadGeneration;
 
     static objc::ClassRef storeClass { "EKEventStore" };
@@ -155,12 +152,43 @@ void LMTableViewController::finishReload(std::uint64_t generation, contracts::EK
     if (generation != m_reloadGeneration)
         return;
     m_schedule = LMScheduleGatherer::gather(*m_settings, store, start, end, std::move(reminders));
+    m_notificationData.clear();
+    m_notificationSectionsData.clear();
+    m_hasAnyNotifications = false;
+    m_notificationCount = 0;
     gatherNotifications(1);
     // This table builds its headers as soon as it reloads, so the flags that the summary lines
     // read are settled first.
     m_isCurrentlyReloadingData = false;
     m_hasLoadedDataAtLeastOnce = true;
+    // The panel reloads every ten seconds while it is lit, and mostly finds what it shows already,
+    // or the same with a summary line that counts down to the next item.
+    auto contents = shownContents();
+    if (m_shownContents && *m_shownContents == contents)
+        return;
+    if (m_shownContents && m_shownContents->sameButSummaries(contents)) {
+        std::vector<NSInteger> lines;
+        if (m_shownContents->eventsSummary != contents.eventsSummary)
+            lines.push_back(sectionForEventsHeader());
+        if (m_shownContents->notificationsSummary != contents.notificationsSummary)
+            lines.push_back(sectionForNotificationsHeader());
+        m_shownContents = std::move(contents);
+        m_tableView->reloadSections(lines);
+        return;
+    }
+    m_shownContents = std::move(contents);
     m_tableView->reloadData();
+}
+
+LMTableContents LMTableViewController::shownContents() const
+{
+    LMTableContents::Surroundings surroundings;
+    surroundings.settingsGeneration = m_settings->generation();
+    surroundings.width = cellWidth();
+    surroundings.collapsed = m_sectionsCollapsedState;
+    LMTableContents::addClock(surroundings);
+    return LMTableContents::of(m_schedule, m_notificationData, m_notificationSectionsData,
+        std::move(surroundings), summaryText("events"), summaryText("notifications"));
 }
 
 void LMTableViewController::gatherNotifications(int key)
@@ -192,8 +220,10 @@ void LMTableViewController::forceReloadTableViewData()
 
 void LMTableViewController::refreshTableViewLayout()
 {
-    if (!m_isCurrentlyReloadingData)
-        m_tableView->reloadData();
+    if (m_isCurrentlyReloadingData)
+        return;
+    m_shownContents = shownContents();
+    m_tableView->reloadData();
 }
 
 std::shared_ptr<UIImage> LMTableViewController::bulletImage(const std::shared_ptr<UIColor>& color)

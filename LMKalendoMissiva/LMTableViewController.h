@@ -3,6 +3,7 @@
 #include "LMKalendoMissiva/LMNotificationTable.h"
 #include "LMKalendoMissiva/LMSchedule.h"
 #include "LMKalendoMissiva/LMTableCellSource.h"
+#include "LMKalendoMissiva/LMTableContents.h"
 #include "LMKalendoMissiva/LMTableSections.h"
 #include "contracts/EKEventStore.h"
 #include "objc/Make.h"
@@ -37,7 +38,8 @@ using LMNotificationList = std::vector<std::shared_ptr<contracts::OBNotification
 //
 // A reload gathers the reminders off the main thread and finishes on the main queue. Each reload
 // has a generation; a forced reload starts a new one, and a gathering whose generation is no
-// longer the current one is dropped when it comes back, so two gatherings never mix.
+// longer the current one is dropped when it comes back, so two gatherings never mix. A reload
+// that finds what the table already shows leaves the table as it is.
 class LMTableViewController : public UIViewController,
                               public UITableViewDataSource,
                               public UITableViewDelegate,
@@ -149,6 +151,7 @@ private:
         const std::shared_ptr<NSDate>& start, const std::shared_ptr<NSDate>& end,
         contracts::EKEventStore::Reminders);
     void gatherNotifications(int firstKey);
+    LMTableContents shownContents() const;
     const LMEventList* eventList(NSInteger section) const;
     const LMNotificationList* notificationList(NSInteger key) const;
     LMTableSections sections() const;
@@ -177,4 +180,6 @@ private:
     bool m_hasAnyNotifications { false };
     std::int32_t m_notificationCount { 0 };
     std::uint64_t m_reloadGeneration { 0 };
+    // What the table was last built from; a reload that gathers the same builds nothing.
+    std::optional<LMTableContents> m_shownContents;
 };

@@ -48,6 +48,7 @@ void LMSettings::reload()
     static objc::ClassRef managerClass { "OBPreferenceManager" };
     m_prefs.store(contracts::make<contracts::OBPreferenceManager>(
         managerClass, contracts::OBPreferenceManager::initWithContentsOfFile, preferencePath));
+    m_generation.fetch_add(1, std::memory_order_acq_rel);
 }
 
 const std::vector<LMSetting>& LMSettings::keys()

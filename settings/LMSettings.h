@@ -5,6 +5,7 @@
 #include "settings/LMSettingsTable.h"
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ public:
     static std::shared_ptr<LMSettings> sharedInstance();
 
     void reload();
+    // Counts reloads: whatever was built from the settings of one generation may be kept while
+    // it lasts.
+    std::uint64_t generation() const { return m_generation.load(std::memory_order_acquire); }
 
     // The system white, whatever the file holds; no key is read.
     std::shared_ptr<UIColor> themeColor() const;
@@ -63,4 +67,5 @@ private:
     std::shared_ptr<UIColor> colorValue(const LMSetting&) const;
 
     std::atomic<std::shared_ptr<contracts::OBPreferenceManager>> m_prefs;
+    std::atomic<std::uint64_t> m_generation { 0 };
 };

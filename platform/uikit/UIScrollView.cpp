@@ -28,6 +28,7 @@ void UIScrollView::setContentOffset(CGPoint offset, bool)
         return;
     area.origin = offset;
     setBounds(area);
+    contentOffsetDidChange();
 }
 
 CGPoint UIScrollView::maximumOffset() const

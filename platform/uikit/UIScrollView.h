@@ -54,6 +54,8 @@ public:
 protected:
     // Part of making a scroll view; subclasses' factories call it too.
     void installPanGestureRecognizer();
+    // After every change of the offset, for content that follows what is on screen.
+    virtual void contentOffsetDidChange() { }
 
 private:
     void panned(UIPanGestureRecognizer*);

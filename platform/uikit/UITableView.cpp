@@ -7,6 +7,7 @@
 #include "uikit/ViewDump.h"
 
 #include <algorithm>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
@@ -61,14 +62,6 @@ void UITableView::setSeparatorColor(std::shared_ptr<UIColor> color)
     setNeedsLayout();
 }
 
-CGFloat UITableView::Section::height() const
-{
-    CGFloat rows = 0;
-    for (CGFloat row : rowHeights)
-        rows += row;
-    return headerHeight + rows + footerHeight;
-}
-
 const UITableView::Section* UITableView::section(NSInteger index) const
 {
     return index >= 0 && index < numberOfSections() ? &m_sections[static_cast<size_t>(index)] : nullptr;
@@ -77,7 +70,7 @@ const UITableView::Section* UITableView::section(NSInteger index) const
 NSInteger UITableView::numberOfRowsInSection(NSInteger index) const
 {
     auto* found = section(index);
-    return found ? static_cast<NSInteger>(found->cells.size()) : 0;
+    return found ? static_cast<NSInteger>(found->rowHeights.size()) : 0;
 }
 
 std::shared_ptr<UITableViewCell> UITableView::cellForRowAtIndexPath(const NSIndexPath& indexPath) const
@@ -132,7 +125,7 @@ CGRect UITableView::rectForRowAtIndexPath(const NSIndexPath& indexPath) const
     return CGRectMake(0, y, width(), found->rowHeights[static_cast<size_t>(row)]);
 }
 
-UITableView::Section UITableView::loadSection(
+UITableView::Section UITableView::measureSection(
     UITableViewDataSource& dataSource, UITableViewDelegate* delegate, NSInteger index)
 {
     Section section;
@@ -143,20 +136,16 @@ UITableView::Section UITableView::loadSection(
     section.footerHeight
         = heightOr(delegate ? delegate->heightForFooterInSection(this, index) : UITableViewAutomaticDimension,
             m_sectionFooterHeight);
-    if (delegate)
-        section.header = delegate->viewForHeaderInSection(this, index);
+    section.rowHeights.reserve(static_cast<size_t>(rows));
     for (NSInteger row = 0; row < rows; ++row) {
-        auto indexPath = NSIndexPath::indexPathForRow(row, index);
-        section.rowHeights.push_back(heightOr(
-            delegate ? delegate->heightForRowAtIndexPath(this, indexPath) : UITableViewAutomaticDimension,
-            m_rowHeight));
-        auto cell = dataSource.cellForRowAtIndexPath(this, indexPath);
-        if (!cell)
-            throw std::logic_error("UITableView: the data source gave no cell for a row");
-        section.cells.push_back(std::move(cell));
+        CGFloat height = heightOr(delegate
+                ? delegate->heightForRowAtIndexPath(this, NSIndexPath::indexPathForRow(row, index))
+                : UITableViewAutomaticDimension,
+            m_rowHeight);
+        section.rowHeights.push_back(height);
+        section.rowsHeight += height;
     }
-    if (delegate)
-        section.footer = delegate->viewForFooterInSection(this, index);
+    section.cells.resize(section.rowHeights.size());
     return section;
 }
 
@@ -165,8 +154,10 @@ void UITableView::removeLoadedViews()
     for (auto& section : m_sections) {
         if (section.header)
             section.header->removeFromSuperview();
-        for (auto& cell : section.cells)
-            cell->removeFromSuperview();
+        for (auto& cell : section.cells) {
+            if (cell)
+                cell->removeFromSuperview();
+        }
         if (section.footer)
             section.footer->removeFromSuperview();
     }
@@ -177,26 +168,122 @@ void UITableView::reloadData()
 {
     m_needsReload = false;
     removeLoadedViews();
-    auto dataSource = m_dataSource.lock();
-    if (!dataSource) {
-        placeSections();
-        return;
-    }
-    auto delegate = m_delegate.lock();
-    auto count = std::max<NSInteger>(0, dataSource->numberOfSectionsInTableView(this));
-    std::vector<Section> sections;
-    for (NSInteger index = 0; index < count; ++index)
-        sections.push_back(loadSection(*dataSource, delegate.get(), index));
-    m_sections = std::move(sections);
-    for (auto& section : m_sections) {
-        if (section.header)
-            addSubview(section.header);
-        for (auto& cell : section.cells)
-            addSubview(cell);
-        if (section.footer)
-            addSubview(section.footer);
+    if (auto dataSource = m_dataSource.lock()) {
+        auto delegate = m_delegate.lock();
+        auto count = std::max<NSInteger>(0, dataSource->numberOfSectionsInTableView(this));
+        std::vector<Section> sections;
+        sections.reserve(static_cast<size_t>(count));
+        for (NSInteger index = 0; index < count; ++index)
+            sections.push_back(measureSection(*dataSource, delegate.get(), index));
+        m_sections = std::move(sections);
     }
     placeSections();
+}
+
+void UITableView::reloadSections(const std::vector<NSInteger>& indexes)
+{
+    auto dataSource = m_dataSource.lock();
+    if (m_needsReload || !dataSource
+        || std::max<NSInteger>(0, dataSource->numberOfSectionsInTableView(this)) != numberOfSections())
+        return reloadData();
+    auto delegate = m_delegate.lock();
+    for (NSInteger index : indexes) {
+        if (index < 0 || index >= numberOfSections())
+            continue;
+        auto& section = m_sections[static_cast<size_t>(index)];
+        for (UIView* view : { section.header.get(), section.footer.get() }) {
+            if (view)
+                view->removeFromSuperview();
+        }
+        for (auto& cell : section.cells) {
+            if (cell)
+                cell->removeFromSuperview();
+        }
+        section = measureSection(*dataSource, delegate.get(), index);
+    }
+    placeSections();
+}
+
+void UITableView::insertShownView(const std::shared_ptr<UIView>& view, const UIView* before)
+{
+    const auto& children = subviews();
+    size_t index = 0;
+    if (before) {
+        auto found = std::find_if(children.begin(), children.end(),
+            [before](const std::shared_ptr<UIView>& child) { return child.get() == before; });
+        if (found != children.end())
+            index = static_cast<size_t>(found - children.begin()) + 1;
+    }
+    insertSubviewAtIndex(view, index);
+}
+
+void UITableView::loadShownViews(Section& section, NSInteger index, CGFloat shownTop, CGFloat shownBottom,
+    UITableViewDataSource* dataSource, UITableViewDelegate* delegate, const UIView*& previous)
+{
+    // A place of no height shows where it sits within the bounds.
+    auto shows = [&](CGFloat y, CGFloat height) {
+        return height > 0 ? y < shownBottom && y + height > shownTop : y >= shownTop && y < shownBottom;
+    };
+    auto drop = [](auto& view) {
+        if (view)
+            view->removeFromSuperview();
+        view = nullptr;
+    };
+    // A header or footer place is asked for once while it shows, even when it has no view.
+    auto sectionView = [&](std::shared_ptr<UIView>& view, bool& asked, CGFloat y, CGFloat height,
+                           std::shared_ptr<UIView> (UITableViewDelegate::*ask)(UITableView*, NSInteger)) {
+        if (!shows(y, height)) {
+            drop(view);
+            asked = false;
+        } else if (!asked) {
+            asked = true;
+            view = delegate ? (delegate->*ask)(this, index) : nullptr;
+            if (view) {
+                view->setFrame(CGRectMake(0, y, width(), height));
+                insertShownView(view, previous);
+            }
+        }
+        if (view)
+            previous = view.get();
+    };
+    CGFloat y = section.top;
+    sectionView(section.header, section.headerAsked, y, section.headerHeight,
+        &UITableViewDelegate::viewForHeaderInSection);
+    y += section.headerHeight;
+
+    for (size_t row = 0; row < section.rowHeights.size(); ++row) {
+        auto& cell = section.cells[row];
+        CGFloat height = section.rowHeights[row];
+        if (!shows(y, height)) {
+            drop(cell);
+        } else if (!cell && dataSource) {
+            cell = dataSource->cellForRowAtIndexPath(
+                this, NSIndexPath::indexPathForRow(static_cast<NSInteger>(row), index));
+            if (!cell)
+                throw std::logic_error("UITableView: the data source gave no cell for a row");
+            cell->setFrame(CGRectMake(0, y, width(), height));
+            insertShownView(cell, previous);
+        }
+        if (cell)
+            previous = cell.get();
+        y += height;
+    }
+
+    sectionView(section.footer, section.footerAsked, y, section.footerHeight,
+        &UITableViewDelegate::viewForFooterInSection);
+}
+
+void UITableView::loadOffScreenViews()
+{
+    if (m_needsReload)
+        reloadData();
+    auto dataSource = m_dataSource.lock();
+    auto delegate = m_delegate.lock();
+    const UIView* previous = nullptr;
+    constexpr CGFloat everywhere = std::numeric_limits<CGFloat>::infinity();
+    for (size_t index = 0; index < m_sections.size(); ++index)
+        loadShownViews(m_sections[index], static_cast<NSInteger>(index), -everywhere, everywhere,
+            dataSource.get(), delegate.get(), previous);
 }
 
 void UITableView::placeSections()
@@ -205,17 +292,27 @@ void UITableView::placeSections()
         separator->removeFromSuperview();
     m_separators.clear();
 
+    auto dataSource = m_dataSource.lock();
+    auto delegate = m_delegate.lock();
+    const UIView* previous = nullptr;
+    CGRect shown = bounds();
     CGFloat w = width();
     CGFloat y = 0;
-    for (auto& section : m_sections) {
+    for (size_t index = 0; index < m_sections.size(); ++index) {
+        auto& section = m_sections[index];
         section.top = y;
+        loadShownViews(section, static_cast<NSInteger>(index), shown.origin.y, CGRectGetMaxY(shown),
+            dataSource.get(), delegate.get(), previous);
         if (section.header)
             section.header->setFrame(CGRectMake(0, y, w, section.headerHeight));
         y += section.headerHeight;
         for (size_t row = 0; row < section.cells.size(); ++row) {
             CGFloat height = section.rowHeights[row];
-            section.cells[row]->setFrame(CGRectMake(0, y, w, height));
             y += height;
+            auto& cell = section.cells[row];
+            if (!cell)
+                continue;
+            cell->setFrame(CGRectMake(0, y - height, w, height));
             if (m_separatorStyle == UITableViewCellSeparatorStyleNone || row + 1 == section.cells.size())
                 continue;
             auto separator = UIView::create(CGRectMake(

@@ -21,16 +21,19 @@ enum UITableViewCellSeparatorStyle : NSInteger {
     UITableViewCellSeparatorStyleSingleLine = 1,
 };
 
-// Rows in sections, laid out all at once from top to bottom: for each section its header (as high
-// as the delegate answers, holding the delegate's header view when there is one), its rows, then
-// its footer (a gap as high as the delegate answers, holding its footer view when there is one).
+// Rows in sections, laid out from top to bottom: for each section its header (as high as the
+// delegate answers, holding the delegate's header view when there is one), its rows, then its
+// footer (a gap as high as the delegate answers, holding its footer view when there is one).
 // Every view spans the table's width and sits in content coordinates; the content size covers
-// them all. reloadData asks the data source and the delegate again and replaces every header,
-// cell and footer; a table that was never loaded loads at its first layout. A change of width
-// only moves what is there. With single-line separators a hairline in separatorColor runs under
-// every row but a section's last, inset by the cell's text margin.
-// not implemented: cell reuse and loading rows only as they scroll into view, section titles,
-// headers that float at the top in the plain style, row selection (allowsSelection is kept)
+// them all. reloadData asks the data source and the delegate again for the counts and heights of
+// everything, drops every header, cell and footer, and asks for views only for the places that
+// show within the bounds; layout (after a scroll or a change of size) asks for the places that
+// came into view and drops those that left it, so a place off screen has no view. A table that
+// was never loaded loads at its first layout. A change of width only moves what is there. With
+// single-line separators a hairline in separatorColor runs under every shown row but a section's
+// last, inset by the cell's text margin.
+// not implemented: cell reuse, section titles, headers that float at the top in the plain style,
+// row selection (allowsSelection is kept)
 class UITableView : public UIScrollView {
     OBJC_CLASS(UITableView, UIScrollView)
 public:
@@ -61,10 +64,14 @@ public:
     void setAllowsSelection(bool allows) { m_allowsSelection = allows; }
 
     void reloadData();
+    // reloadSections:withRowAnimation:, without animation: asks again for these sections' counts,
+    // heights and views, keeping the others' views. A data source whose number of sections
+    // changed meanwhile gets a whole reload.
+    void reloadSections(const std::vector<NSInteger>& sections);
     NSInteger numberOfSections() const { return static_cast<NSInteger>(m_sections.size()); }
     // 0 for a section that does not exist.
     NSInteger numberOfRowsInSection(NSInteger section) const;
-    // Nothing for a place that does not exist.
+    // Nothing for a place that does not exist or is not on screen.
     std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(const NSIndexPath&) const;
     std::shared_ptr<UIView> headerViewForSection(NSInteger section) const;
     std::shared_ptr<UIView> footerViewForSection(NSInteger section) const;
@@ -74,25 +81,43 @@ public:
     CGRect rectForFooterInSection(NSInteger section) const;
     CGRect rectForRowAtIndexPath(const NSIndexPath&) const;
 
+    // Asks for the views of every place, on screen or not, as a search through the view tree
+    // finds rows a person would scroll to; the next layout drops those off screen again.
+    void loadOffScreenViews();
+
     void layoutSubviews() override;
     void dumpProperties(nlohmann::ordered_json& entry) const override;
 
+protected:
+    void contentOffsetDidChange() override { setNeedsLayout(); }
+
 private:
+    // Views are null while their place is off screen; a header or footer whose place shows was
+    // asked for once even when the delegate had none.
     struct Section {
         CGFloat top { 0 };
         CGFloat headerHeight { 0 };
         CGFloat footerHeight { 0 };
+        CGFloat rowsHeight { 0 };
         std::vector<CGFloat> rowHeights;
+        bool headerAsked { false };
+        bool footerAsked { false };
         std::shared_ptr<UIView> header;
         std::shared_ptr<UIView> footer;
         std::vector<std::shared_ptr<UITableViewCell>> cells;
-        CGFloat height() const;
+        CGFloat height() const { return headerHeight + rowsHeight + footerHeight; }
     };
     const Section* section(NSInteger) const;
-    Section loadSection(UITableViewDataSource&, UITableViewDelegate*, NSInteger index);
+    Section measureSection(UITableViewDataSource&, UITableViewDelegate*, NSInteger index);
     void removeLoadedViews();
-    // Places every header, row and footer at the current width and sets the content size.
+    // Asks for the views of the places within the bounds, drops the others, places every shown
+    // view at the current width and sets the content size.
     void placeSections();
+    // previous: the last shown view above the section, then the section's own last.
+    void loadShownViews(Section&, NSInteger index, CGFloat shownTop, CGFloat shownBottom,
+        UITableViewDataSource*, UITableViewDelegate*, const UIView*& previous);
+    // Added right after the shown view before it (first without one), keeping the table's order.
+    void insertShownView(const std::shared_ptr<UIView>& view, const UIView* before);
 
     UITableViewStyle m_style;
     std::weak_ptr<UITableViewDataSource> m_dataSource;

@@ -1,6 +1,6 @@
 #include "uikit/ViewFinder.h"
 
-#include "uikit/UIView.h"
+#include "uikit/UITableView.h"
 
 std::shared_ptr<UIView> findView(
     const std::shared_ptr<UIView>& root, const std::function<bool(const UIView&)>& matches)
@@ -9,6 +9,9 @@ std::shared_ptr<UIView> findView(
         return nullptr;
     if (matches(*root))
         return root;
+    // A table has views only for the rows on screen; a search looks at them all.
+    if (auto table = dynamic_cast<UITableView*>(root.get()))
+        table->loadOffScreenViews();
     for (auto& subview : root->subviews()) {
         if (auto found = findView(subview, matches))
             return found;

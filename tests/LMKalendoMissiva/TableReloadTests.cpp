@@ -4,6 +4,7 @@
 #include "contracts/SBApplication.h"
 #include "launcher/LMAppLauncherAppIconImageView.h"
 #include "orblib/DeviceLaunchLog.h"
+#include "settings/LMSettings.h"
 #include "springboard/PasscodePrompt.h"
 #include "uikit/UIAlertView.h"
 #include "uikit/UIView.h"
@@ -65,6 +66,47 @@ TEST(TableReload, AForcedReloadReplacesTheOneInFlight)
     orblib::DeviceNotifications::add(TableScene::notification("com.apple.weather", "Late", "one more", -1));
     scene.scene().advance(10);
     EXPECT_EQ(scene.summary("notifications"), "You have 12 notifications");
+}
+
+// The panel reloads every ten seconds; the table builds views only for what changed.
+TEST(TableReload, AReloadBuildsOnlyWhatChanged)
+{
+    DeviceSchedule schedule;
+    schedule.events = { TableScene::event("Standup", 600, 900), TableScene::event("Lunch", 3 * 3600, 3600) };
+    schedule.notifications = { TableScene::notification("com.apple.MobileSMS", "Anna", "Hi") };
+    // The display stays lit, so the panel's timer keeps reloading.
+    TableScene scene(schedule, { { "idleTimerDuration", "1000" } });
+    auto& table = scene.table();
+    auto events = table.sectionForEventsHeader();
+    auto notifications = table.sectionForNotificationsHeader();
+    auto eventsLine = scene.header(events);
+    auto messages = scene.header(notifications + 1);
+    auto lunch = scene.row(events + 1, 0);
+    ASSERT_TRUE(eventsLine && messages && lunch);
+    EXPECT_EQ(scene.summary("events"), "Your next event is in 10 minutes");
+
+    // Nothing new: the same views.
+    scene.reload();
+    EXPECT_EQ(scene.header(events), eventsLine);
+    EXPECT_EQ(scene.header(notifications + 1), messages);
+
+    // A minute on, only the countdown's line is built again.
+    scene.scene().advance(60);
+    EXPECT_EQ(scene.summary("events"), "Your next event is in 9 minutes");
+    EXPECT_NE(scene.header(events), eventsLine);
+    EXPECT_EQ(TableScene::text(*scene.header(events), "_summaryLabel"), "Your next event is in 9 minutes");
+    EXPECT_EQ(scene.header(notifications + 1), messages);
+    EXPECT_EQ(scene.row(events + 1, 0), lunch);
+
+    // A notification arriving, or a setting read anew, builds the table again.
+    orblib::DeviceNotifications::add(TableScene::notification("com.apple.MobileSMS", "Ben", "Yo", 59));
+    scene.scene().advance(10);
+    EXPECT_NE(scene.header(notifications + 1), messages);
+    EXPECT_EQ(TableScene::text(*scene.row(notifications + 1, 0)), "Ben - Yo");
+    lunch = scene.row(events + 1, 0);
+    LMSettings::sharedInstance()->reload();
+    scene.reload();
+    EXPECT_NE(scene.row(events + 1, 0), lunch);
 }
 
 TEST(TableReload, NotificationsStillLoadWhenTheCalendarStoreCannotBeAsked)

@@ -65,13 +65,16 @@ std::string TableScene::text(const UIView& view, std::string_view field)
     return text;
 }
 
+// The table has views only for what is on screen; the scene reads every row, as a search does.
 std::shared_ptr<UIView> TableScene::header(long section) const
 {
+    table().tableView()->loadOffScreenViews();
     return table().tableView()->headerViewForSection(section);
 }
 
 std::shared_ptr<UIView> TableScene::row(long section, long row) const
 {
+    table().tableView()->loadOffScreenViews();
     return table().tableView()->cellForRowAtIndexPath(NSIndexPath(row, section));
 }
 

@@ -24,6 +24,7 @@ struct Scene {
         orblib::DeviceApps::setApps({ { "com.example.zebra", "Zebra", nullptr, {} },
             { "com.example.ant", "Ant", nullptr, {} }, { "com.example.moth", "Moth", nullptr, {} } });
         list = orblib::OBAppListTableViewController::create();
+        list->tableView()->setFrame(CGRectMake(0, 0, 320, 480));
     }
     std::shared_ptr<UISwitch> toggle(NSInteger row)
     {

@@ -26,6 +26,8 @@ class Schedule : public UITableViewDataSource, public UITableViewDelegate {
 public:
     std::vector<NSInteger> rows { 0, 3 };
     int cellsMade = 0;
+    // Each cell made gets a tap that reports its row here.
+    NSInteger* tapped = nullptr;
 
     NSInteger numberOfSectionsInTableView(UITableView*) override
     {
@@ -41,6 +43,11 @@ public:
         ++cellsMade;
         auto cell = UITableViewCell::create();
         cell->setTag(path->section() * 100 + path->row());
+        if (tapped) {
+            auto tap = std::make_shared<UITapGestureRecognizer>();
+            tap->addTarget([this, row = path->row()](UIGestureRecognizer*) { *tapped = row; });
+            cell->addGestureRecognizer(tap);
+        }
         return cell;
     }
     CGFloat heightForRowAtIndexPath(UITableView*, const std::shared_ptr<NSIndexPath>&) override { return 40; }
@@ -121,7 +128,8 @@ TEST_F(TableViewTest, ATableLoadsAtItsFirstLayoutAndTreatsBadCountsSafely)
     m_table->setFrame(CGRectMake(0, 0, 320, 100));
     EXPECT_EQ(m_schedule->cellsMade, 0);
     m_table->layoutIfNeeded();
-    EXPECT_EQ(m_schedule->cellsMade, 3);
+    // Only the first row starts above the table's bottom (76 of 100).
+    EXPECT_EQ(m_schedule->cellsMade, 1);
 
     m_schedule->rows = { -4, 0 };
     m_table->reloadData();
@@ -139,6 +147,69 @@ TEST_F(TableViewTest, ATableLoadsAtItsFirstLayoutAndTreatsBadCountsSafely)
     EXPECT_EQ(plain->contentSize(), CGSizeMake(320, 2 * UITableView::defaultRowHeight));
 }
 
+TEST_F(TableViewTest, OnlyThePlacesOnScreenHaveViewsAndScrollingBringsTheOthers)
+{
+    m_schedule->rows = { 0, 500 };
+    m_table->setFrame(CGRectMake(0, 0, 320, 200));
+    m_table->reloadData();
+    // Rows 0 to 3 start within the table's 200 points (the first at 76).
+    EXPECT_EQ(m_schedule->cellsMade, 4);
+    EXPECT_EQ(m_table->numberOfRowsInSection(1), 500);
+    EXPECT_EQ(m_table->contentSize().height, 36 + 40 + 500 * 40 + 10);
+    EXPECT_TRUE(m_table->cellForRowAtIndexPath(NSIndexPath(3, 1)));
+    EXPECT_FALSE(m_table->cellForRowAtIndexPath(NSIndexPath(4, 1)));
+    EXPECT_EQ(m_table->rectForRowAtIndexPath(NSIndexPath(499, 1)), CGRectMake(0, 76 + 499 * 40, 320, 40));
+
+    // Scrolled to the end: the rows that came into view are asked for, the rest are dropped with
+    // the headers above, and the subviews stay in the table's order.
+    auto first = m_table->cellForRowAtIndexPath(NSIndexPath(0, 1));
+    m_table->setContentOffset(CGPointMake(0, m_table->contentSize().height - 200));
+    m_table->layoutIfNeeded();
+    EXPECT_EQ(first->superview(), nullptr);
+    EXPECT_EQ(m_table->headerViewForSection(1), nullptr);
+    EXPECT_TRUE(m_table->footerViewForSection(1));
+    std::vector<NSInteger> tags;
+    for (auto& view : m_table->subviews())
+        tags.push_back(view->tag());
+    // Five rows, the footer, then the separators under the four rows that are not the last.
+    EXPECT_EQ(tags, (std::vector<NSInteger> { 595, 596, 597, 598, 599, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(m_table->subviews().back()->frame(),
+        CGRectMake(UITableViewCell::textMargin, 76 + 499 * 40 - 0.5, 320 - UITableViewCell::textMargin, 0.5));
+    EXPECT_EQ(m_schedule->cellsMade, 4 + 5);
+
+    // Back at the top, the header is asked for again; a search of the tree sees every place
+    // until the next layout.
+    m_table->setContentOffset(CGPointMake(0, 0));
+    m_table->layoutIfNeeded();
+    EXPECT_TRUE(m_table->headerViewForSection(1));
+    m_table->loadOffScreenViews();
+    EXPECT_TRUE(m_table->cellForRowAtIndexPath(NSIndexPath(250, 1)));
+    m_table->layoutIfNeeded();
+    EXPECT_FALSE(m_table->cellForRowAtIndexPath(NSIndexPath(250, 1)));
+}
+
+TEST_F(TableViewTest, ReloadingSectionsAsksAgainForThemAlone)
+{
+    m_table->setFrame(CGRectMake(0, 0, 320, 400));
+    m_table->reloadData();
+    auto summary = m_table->headerViewForSection(0);
+    auto row = m_table->cellForRowAtIndexPath(NSIndexPath(0, 1));
+    m_schedule->rows = { 0, 4 };
+    m_table->reloadSections({ 1 });
+    EXPECT_EQ(m_table->headerViewForSection(0), summary);
+    EXPECT_NE(m_table->cellForRowAtIndexPath(NSIndexPath(0, 1)), row);
+    EXPECT_EQ(row->superview(), nullptr);
+    EXPECT_EQ(m_table->numberOfRowsInSection(1), 4);
+    EXPECT_EQ(m_table->footerViewForSection(1)->frame(), CGRectMake(0, 236, 320, 10));
+    EXPECT_EQ(m_table->contentSize(), CGSizeMake(320, 246));
+
+    // A changed number of sections reloads everything.
+    m_schedule->rows = { 0, 4, 2 };
+    m_table->reloadSections({ 1 });
+    EXPECT_EQ(m_table->numberOfSections(), 3);
+    EXPECT_NE(m_table->headerViewForSection(0), summary);
+}
+
 TEST_F(TableViewTest, AMissingCellIsAProgrammingError)
 {
     struct Broken : Schedule {
@@ -149,6 +220,7 @@ TEST_F(TableViewTest, AMissingCellIsAProgrammingError)
         }
     };
     auto broken = std::make_shared<Broken>();
+    m_table->setFrame(CGRectMake(0, 0, 320, 200));
     m_table->setDataSource(broken);
     EXPECT_THROW(m_table->reloadData(), std::logic_error);
 }
@@ -161,12 +233,8 @@ TEST_F(TableViewTest, AFingerScrollsTheContentAndTapsLandOnWhatIsUnderItAfterwar
     m_table->setFrame(CGRectMake(20, 100, 335, 200));
     window->addSubview(m_table);
     NSInteger tapped = -1;
-    for (NSInteger row = 0; row < 10; ++row) {
-        auto tap = std::make_shared<UITapGestureRecognizer>();
-        tap->addTarget([&tapped, row](UIGestureRecognizer*) { tapped = row; });
-        window->layoutIfNeeded();
-        m_table->cellForRowAtIndexPath(NSIndexPath(row, 1))->addGestureRecognizer(tap);
-    }
+    m_schedule->tapped = &tapped;
+    window->layoutIfNeeded();
 
     finger.drag(CGPointMake(100, 280), CGPointMake(100, 180));
     EXPECT_EQ(m_table->contentOffset(), CGPointMake(0, 100));
