@@ -28,20 +28,20 @@ public:
     std::unique_ptr<T>* find(const Key& key)
     {
         auto found = std::ranges::find_if(m_entries, [&](auto& entry) {
-            return std::ranges::equal(entry.key, key, [](auto& a, auto& b) { return a == b; });
+            return std::ranges::equal(entry->key, key, [](auto& a, auto& b) { return a == b; });
         });
         if (found == m_entries.end())
             return nullptr;
         std::rotate(m_entries.begin(), found, found + 1);
-        return &m_entries.front().value;
+        return &m_entries.front()->value;
     }
     T* add(const Key& key, std::unique_ptr<T> value)
     {
-        Entry entry;
-        std::ranges::transform(key, entry.key.begin(), [](auto part) { return std::string(part); });
-        entry.value = std::move(value);
+        auto entry = std::make_unique<Entry>();
+        std::ranges::transform(key, entry->key.begin(), [](auto part) { return std::string(part); });
+        entry->value = std::move(value);
         m_entries.insert(m_entries.begin(), std::move(entry));
-        return m_entries.front().value.get();
+        return m_entries.front()->value.get();
     }
     void clear() { m_entries.clear(); }
 
@@ -50,7 +50,8 @@ private:
         std::array<std::string, parts> key;
         std::unique_ptr<T> value;
     };
-    std::vector<Entry> m_entries;
+    // Held by pointer, so that bringing one to the front moves pointers, not its strings.
+    std::vector<std::unique_ptr<Entry>> m_entries;
 };
 
 struct Kept {

@@ -31,6 +31,11 @@ std::vector<InstalledApp> DeviceApps::apps()
     return *appsSetting().get();
 }
 
+std::shared_ptr<const std::vector<InstalledApp>> DeviceApps::installed()
+{
+    return appsSetting().get();
+}
+
 void DeviceApps::setApps(std::vector<InstalledApp> apps)
 {
     std::vector<InstalledApp> unique;

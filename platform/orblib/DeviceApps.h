@@ -25,6 +25,8 @@ struct InstalledApp {
 class DeviceApps {
 public:
     static std::vector<InstalledApp> apps();
+    // The same list until setApps replaces it: what was made of it can be kept while it lives.
+    static std::shared_ptr<const std::vector<InstalledApp>> installed();
     // A later app of the same bundle identifier as an earlier one is left out.
     static void setApps(std::vector<InstalledApp>);
     // Nothing when no such app is installed.

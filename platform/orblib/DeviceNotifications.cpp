@@ -10,6 +10,7 @@ struct Store {
     std::mutex mutex;
     std::vector<NotificationRecord> notifications;
     std::uint64_t lastIdentifier { 0 };
+    std::uint64_t version { 0 };
     std::vector<DeviceNotifications::InvokedAction> invoked;
 };
 
@@ -21,6 +22,7 @@ Store& store()
 
 std::uint64_t addLocked(Store& data, NotificationRecord record)
 {
+    ++data.version;
     record.identifier = ++data.lastIdentifier;
     // Newest first; of equal dates, the later added first.
     auto position = std::find_if(data.notifications.begin(), data.notifications.end(),
@@ -35,6 +37,7 @@ void DeviceNotifications::set(std::vector<NotificationRecord> records)
 {
     auto& data = store();
     std::lock_guard lock(data.mutex);
+    ++data.version;
     data.notifications.clear();
     for (auto& record : records)
         addLocked(data, std::move(record));
@@ -54,6 +57,13 @@ std::vector<NotificationRecord> DeviceNotifications::all()
     return data.notifications;
 }
 
+std::uint64_t DeviceNotifications::version()
+{
+    auto& data = store();
+    std::lock_guard lock(data.mutex);
+    return data.version;
+}
+
 std::optional<NotificationRecord> DeviceNotifications::find(std::uint64_t identifier)
 {
     auto& data = store();
@@ -69,6 +79,7 @@ bool DeviceNotifications::remove(std::uint64_t identifier)
 {
     auto& data = store();
     std::lock_guard lock(data.mutex);
+    ++data.version;
     return std::erase_if(data.notifications, [&](auto& record) { return record.identifier == identifier; })
         > 0;
 }
@@ -77,6 +88,7 @@ size_t DeviceNotifications::removeSection(std::string_view sectionID)
 {
     auto& data = store();
     std::lock_guard lock(data.mutex);
+    ++data.version;
     return std::erase_if(data.notifications, [&](auto& record) { return record.section() == sectionID; });
 }
 
@@ -84,6 +96,7 @@ size_t DeviceNotifications::removeTitled(std::string_view title)
 {
     auto& data = store();
     std::lock_guard lock(data.mutex);
+    ++data.version;
     return std::erase_if(data.notifications, [&](auto& record) { return record.title == title; });
 }
 
@@ -95,6 +108,7 @@ bool DeviceNotifications::invokeAction(std::uint64_t identifier, int index)
         [&](auto& record) { return record.identifier == identifier; });
     if (found == data.notifications.end() || index < 0 || static_cast<size_t>(index) >= found->actions.size())
         return false;
+    ++data.version;
     data.invoked.push_back({ identifier, index, found->actions[static_cast<size_t>(index)] });
     data.notifications.erase(found);
     return true;

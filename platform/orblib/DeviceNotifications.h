@@ -52,6 +52,8 @@ public:
     static std::uint64_t add(NotificationRecord);
     // Every one, newest first.
     static std::vector<NotificationRecord> all();
+    // Changes whenever they may have changed, so that what was made of them can be kept until then.
+    static std::uint64_t version();
     static std::optional<NotificationRecord> find(std::uint64_t identifier);
     // False when it was already gone.
     static bool remove(std::uint64_t identifier);
