@@ -356,7 +356,9 @@ void LMAmpiroDisplayView::showCountdown()
     auto firstLine = objc::format("%d%% Draining\n", wholeNumber(m_currentBatteryPercentage));
     auto secondLine = timeSplit(
         isecFromSeconds(m_timeLeft), "Battery empty in %d %@ and %d %@", "Battery empty in %d %@");
-    m_batteryLabel->setAttributedText(batteryLine(firstLine, "Draining", UIColor::redColor(), secondLine));
+    // Counted in hours and minutes, the text changes once a minute.
+    m_countdownText.set(*m_batteryLabel, firstLine + secondLine,
+        [&] { return batteryLine(firstLine, "Draining", UIColor::redColor(), secondLine); });
     --m_timeLeft;
 }
 

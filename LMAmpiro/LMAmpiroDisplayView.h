@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMAmpiro/LMAmpiroDevice.h"
+#include "base/LMKeptLabelText.h"
 #include "contracts/IOKit.h"
 #include "overlays/LMDisplayOverlay.h"
 
@@ -114,4 +115,5 @@ private:
     std::int32_t m_secondsSinceLastBatteryPercentageChange { 0 };
     std::int32_t m_secondsSinceLastBatteryPercentageChangeCounter { 0 };
     bool m_chargerWasPluggedIn { false };
+    LMKeptLabelText<std::string> m_countdownText;
 };

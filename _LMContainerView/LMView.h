@@ -4,6 +4,7 @@
 #include "LMMelodra/LMMelodraLayoutHost.h"
 #include "_LMContainerView/LMBatteryIcons.h"
 #include "base/LMEnums.h"
+#include "base/LMKeptLabelText.h"
 #include "objc/Make.h"
 #include "overlays/LMTimeDisplayDelegate.h"
 #include "uikit/UIView.h"
@@ -11,6 +12,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 
 class LMAppLauncherView;
 class LMMelodraView;
@@ -118,6 +121,10 @@ private:
     void addMelodraView();
     // The percentage and the icon, from SpringBoard's charge and charger.
     void updateBatteryIndicator();
+    std::shared_ptr<NSAttributedString> alarmTimerText() const;
+
+    using AlarmTimerKey = std::tuple<bool, std::string, LMTimerState, std::optional<std::string>,
+        std::shared_ptr<UIImage>, std::shared_ptr<UIImage>>;
 
     std::shared_ptr<LMSettings> m_settings;
     std::shared_ptr<NSBundle> m_lumoraBundle;
@@ -147,4 +154,6 @@ private:
     std::string m_nextAlarmFireTime;
     LMTimerState m_timerState { LMTimerState::unknown };
     std::optional<std::string> m_timerTimeRemaining;
+    LMKeptLabelText<std::pair<std::string, std::string>> m_timeDateText;
+    LMKeptLabelText<AlarmTimerKey> m_alarmTimerText;
 };

@@ -67,14 +67,23 @@ std::string LMView::dateFromNSDate(const std::shared_ptr<NSDate>& date)
 void LMView::updateTimeDatelabels()
 {
     auto now = NSDate::date();
-    auto text = NSMutableAttributedString::create(
-        timeFromNSDate(now) + "\n", { .font = LMPanelStyle::lightFont(45) });
-    text->appendAttributedString(
-        NSAttributedString(dateFromNSDate(now), { .font = LMPanelStyle::lightFont(16) }));
-    m_timeDateLabel->setAttributedText(text);
+    auto time = timeFromNSDate(now);
+    auto date = dateFromNSDate(now);
+    m_timeDateText.set(*m_timeDateLabel, std::pair(time, date), [&] {
+        auto text = NSMutableAttributedString::create(time + "\n", { .font = LMPanelStyle::lightFont(45) });
+        text->appendAttributedString(NSAttributedString(date, { .font = LMPanelStyle::lightFont(16) }));
+        return text;
+    });
 }
 
 void LMView::updateAlarmTimerLabel()
+{
+    AlarmTimerKey key { m_isAnAlarmActive, m_nextAlarmFireTime, m_timerState, m_timerTimeRemaining,
+        m_alarmImage, m_timerImage };
+    m_alarmTimerText.set(*m_alarmTimerLabel, std::move(key), [this] { return alarmTimerText(); });
+}
+
+std::shared_ptr<NSAttributedString> LMView::alarmTimerText() const
 {
     auto text = NSMutableAttributedString::create();
     if (m_isAnAlarmActive) {
@@ -89,7 +98,7 @@ void LMView::updateAlarmTimerLabel()
             NSAttributedString(objc::format(" %@", m_timerTimeRemaining.value_or(std::string()))));
     }
     text->addAttribute(NSFontAttributeName, LMPanelStyle::lightFont(15), NSMakeRange(0, text->length()));
-    m_alarmTimerLabel->setAttributedText(text);
+    return text;
 }
 
 void LMView::updateForecastLabels()
