@@ -11,7 +11,6 @@
 #include "contracts/SBUIController.h"
 #include "contracts/TimerManager.h"
 #include "objc/ClassRef.h"
-#include "objc/Format.h"
 #include "overlays/LMTimeDisplayView.h"
 #include "overlays/LMWeatherDisplayView.h"
 #include "settings/LMSettings.h"
@@ -115,7 +114,7 @@ void LMView::updateBatteryIndicator()
         return;
     constexpr float limit = static_cast<float>(std::numeric_limits<int>::max() / 2);
     int percent = static_cast<int>(std::clamp(percentage, -limit, limit));
-    m_batteryPercentLabel->setText(objc::format("%d%%", percent));
+    m_batteryPercentLabel->setText(std::to_string(percent) + "%");
 
     bool lowPower = LMSystemVersion::isiOS9() && NSProcessInfo::processInfo()->isLowPowerModeEnabled();
     if (auto icon = m_batteryIcons.icon(lowPower, controller && controller->isOnAC(), percent))

@@ -31,6 +31,7 @@ const LMSetting& row(Row row)
 } // namespace
 
 LMSettings::LMSettings()
+    : m_switches(std::make_unique<std::atomic<std::uint64_t>[]>(keys().size()))
 {
     reload();
 }
@@ -87,11 +88,20 @@ std::shared_ptr<NSObject> LMSettings::value(const LMSetting& setting) const
 
 bool LMSettings::boolValue(const LMSetting& setting) const
 {
+    // The generation is read before the manager: a reload stores its manager first, so an answer
+    // is never kept under a generation newer than the manager it came from.
+    auto generation = m_generation.load(std::memory_order_acquire);
+    auto& kept = m_switches[static_cast<std::size_t>(&setting - keys().data())];
+    auto known = kept.load(std::memory_order_relaxed);
+    if (known >> 2 == generation && (known & 2))
+        return known & 1;
     // The object, not just its scalar view, must outlive the read: a reload on another thread may
     // drop the manager that held it.
     auto object = stored(setting);
     auto* scalar = foundation::ScalarValue::of(object);
-    return scalar ? scalar->boolValue() : std::get<bool>(setting.fallback());
+    bool value = scalar ? scalar->boolValue() : std::get<bool>(setting.fallback());
+    kept.store(generation << 2 | 2 | std::uint64_t { value }, std::memory_order_relaxed);
+    return value;
 }
 
 int LMSettings::intValue(const LMSetting& setting) const

@@ -68,4 +68,7 @@ private:
 
     std::atomic<std::shared_ptr<contracts::OBPreferenceManager>> m_prefs;
     std::atomic<std::uint64_t> m_generation { 0 };
+    // The panel's timers read the same switches many times a second: each switch's answer is
+    // kept with the generation it was read in, as (generation << 2) | known | value.
+    std::unique_ptr<std::atomic<std::uint64_t>[]> m_switches;
 };
