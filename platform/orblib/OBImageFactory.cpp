@@ -137,8 +137,11 @@ std::shared_ptr<UIImage> OBImageFactory::image(const std::shared_ptr<UIImage>& i
     auto height = pixelLength(size.height, image->scale());
     if (!width || !height)
         return nullptr;
-    return UIImage::imageWithBitmap(
-        resample(image->bitmap(), *width, *height), image->scale(), image->name());
+    // Resized copies are made by the dozen when overlays are built, and most are never shown.
+    return UIImage::imageDrawnWhenNeeded(
+        *width, *height,
+        [image, width = *width, height = *height] { return resample(image->bitmap(), width, height); },
+        image->scale(), image->name());
 }
 
 void OBImageFactory::registerClass()

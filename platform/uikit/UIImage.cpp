@@ -56,7 +56,9 @@ std::shared_ptr<UIImage> readImage(const std::string& devicePath, CGFloat scale,
 } // namespace
 
 UIImage::UIImage(Bitmap bitmap, CGFloat scale, std::string name)
-    : m_bitmap(std::move(bitmap))
+    : m_width(bitmap.width)
+    , m_height(bitmap.height)
+    , m_bitmap(std::move(bitmap))
     , m_scale(scale > 0 ? scale : 1)
     , m_name(std::move(name))
 {
@@ -64,9 +66,44 @@ UIImage::UIImage(Bitmap bitmap, CGFloat scale, std::string name)
         throw std::invalid_argument("image pixels do not match its size");
 }
 
+UIImage::UIImage(
+    unsigned width, unsigned height, std::function<Bitmap()> draw, CGFloat scale, std::string name)
+    : m_width(width)
+    , m_height(height)
+    , m_drawnLater(true)
+    , m_draw(std::move(draw))
+    , m_scale(scale > 0 ? scale : 1)
+    , m_name(std::move(name))
+{
+    if (!m_draw)
+        throw std::invalid_argument("an image drawn later needs a drawing");
+}
+
 std::shared_ptr<UIImage> UIImage::imageWithBitmap(Bitmap bitmap, CGFloat scale, std::string name)
 {
     return std::make_shared<UIImage>(std::move(bitmap), scale, std::move(name));
+}
+
+std::shared_ptr<UIImage> UIImage::imageDrawnWhenNeeded(
+    unsigned width, unsigned height, std::function<Bitmap()> draw, CGFloat scale, std::string name)
+{
+    return std::make_shared<UIImage>(width, height, std::move(draw), scale, std::move(name));
+}
+
+const Bitmap& UIImage::bitmap() const
+{
+    if (m_drawnLater) {
+        std::call_once(m_drawn, [this] {
+            Bitmap drawn = m_draw();
+            if (drawn.width != m_width || drawn.height != m_height
+                || drawn.rgba.size() != size_t(m_width) * m_height * 4)
+                throw std::logic_error("an image was drawn at another size than it promised");
+            m_bitmap = std::move(drawn);
+            // What the drawing held (its source) goes once it is done.
+            m_draw = nullptr;
+        });
+    }
+    return m_bitmap;
 }
 
 std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(std::string_view devicePath)
@@ -102,7 +139,7 @@ std::shared_ptr<UIImage> UIImage::imageWithTintColor(const UIColor& color) const
         = [](double value) { return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0))); };
     const std::uint8_t tint[3]
         = { toByte(color.red() * 255), toByte(color.green() * 255), toByte(color.blue() * 255) };
-    Bitmap bitmap = m_bitmap;
+    Bitmap bitmap = this->bitmap();
     for (size_t i = 0; i < bitmap.rgba.size(); i += 4) {
         std::copy(tint, tint + 3, &bitmap.rgba[i]);
         bitmap.rgba[i + 3] = toByte(bitmap.rgba[i + 3] * color.alpha());
