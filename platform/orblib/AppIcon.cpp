@@ -106,23 +106,28 @@ std::shared_ptr<UIImage> drawnIcon(const InstalledApp& app)
 
     CGFloat scale = UIScreen::mainScreen()->scale();
     auto pixels = static_cast<unsigned>(std::max(1.0, std::round(iconSide * scale)));
-    Bitmap bitmap(pixels, pixels);
-    for (unsigned y = 0; y < pixels; ++y) {
-        for (unsigned x = 0; x < pixels; ++x) {
-            double u = (x + 0.5) / pixels, v = (y + 0.5) / pixels;
-            double white = letter ? glyphCoverage(*letter, x, y, pixels) : 0;
-            std::uint8_t* pixel = bitmap.pixel(x, y);
-            for (int c = 0; c < 3; ++c)
-                pixel[c]
-                    = static_cast<std::uint8_t>(std::lround(background[c] + (255 - background[c]) * white));
-            pixel[3] = static_cast<std::uint8_t>(std::lround(coverage(roundedSquare(u, v), pixels) * 255));
+    // Every installed app gets one at start-up; only those on screen are ever drawn.
+    auto draw = [&background, letter, pixels] {
+        Bitmap bitmap(pixels, pixels);
+        for (unsigned y = 0; y < pixels; ++y) {
+            for (unsigned x = 0; x < pixels; ++x) {
+                double u = (x + 0.5) / pixels, v = (y + 0.5) / pixels;
+                double white = letter ? glyphCoverage(*letter, x, y, pixels) : 0;
+                std::uint8_t* pixel = bitmap.pixel(x, y);
+                for (int c = 0; c < 3; ++c)
+                    pixel[c] = static_cast<std::uint8_t>(
+                        std::lround(background[c] + (255 - background[c]) * white));
+                pixel[3]
+                    = static_cast<std::uint8_t>(std::lround(coverage(roundedSquare(u, v), pixels) * 255));
+            }
         }
-    }
-    return UIImage::imageWithBitmap(std::move(bitmap), scale, "AppIcon/" + app.bundleIdentifier);
+        return bitmap;
+    };
+    return UIImage::imageDrawnWhenNeeded(pixels, pixels, draw, scale, "AppIcon/" + app.bundleIdentifier);
 }
 
 // Drawing an icon costs about as much as laying out a whole screen, and the table asks for the
-// icon of every section on each reload: each drawn icon is kept for the life of the process.
+// icon of every section on each reload: each icon, drawn or not yet, is kept for the life of the process.
 using DrawnIconKey = std::tuple<std::string, std::string, CGFloat>;
 objc::ProcessLocal<std::map<DrawnIconKey, std::shared_ptr<UIImage>>> s_drawnIcons;
 std::mutex s_drawnIconsMutex;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using Sections = std::vector<std::shared_ptr<contracts::OBNotificationSection>>;
@@ -118,4 +120,50 @@ TEST_F(Notifications, RemovingOneASectionOrRunningAnActionTakesItOffTheDevice)
     sections[0]->removeActualNotificationSection();
     sections[0]->rows()[0]->removeActualNotification();
     EXPECT_EQ(titles(catalogue()).size(), 2u) << "removing what is gone does nothing";
+}
+
+TEST_F(Notifications, TheSameCatalogueServesUntilTheNotificationsTheAppsOrTheProcessChange)
+{
+    static objc::ClassRef providerClass { "OBNotificationsProvider" };
+    auto current = [] {
+        return contracts::OBNotificationsProvider::currentNotificationsCatalogue.toClass(providerClass);
+    };
+    auto first = current();
+    EXPECT_EQ(current(), first);
+
+    struct Change {
+        const char* what;
+        std::function<void()> make;
+        size_t rows;
+    };
+    const Change changes[] = {
+        { "one arrives",
+            [] {
+                orblib::DeviceNotifications::add({ 0, "com.apple.MobileSMS", "", "Sam", {}, {}, 400 });
+            },
+            6 },
+        { "one goes", [] { orblib::DeviceNotifications::removeTitled("Sam"); }, 5 },
+        { "the apps change",
+            [] {
+                orblib::DeviceApps::setApps({ { "com.apple.MobileSMS", "Texts", nullptr, "" } });
+            },
+            5 },
+        { "a new process",
+            [] {
+                objc::Runtime::beginProcess();
+                orblib::registerClasses();
+            },
+            5 },
+    };
+    for (auto& change : changes) {
+        auto before = current();
+        change.make();
+        auto after = current();
+        EXPECT_NE(after, before) << change.what;
+        EXPECT_EQ(current(), after) << change.what;
+        EXPECT_EQ(titles(catalogue()).size(), change.rows) << change.what;
+    }
+    auto sections = catalogue();
+    EXPECT_EQ(sections[0]->sectionApp()->displayName(), "Texts");
+    EXPECT_FALSE(sections[1]->sectionApp()) << "Mail is no longer installed";
 }

@@ -1,4 +1,5 @@
 #include "uikit/PNGFile.h"
+#include "uikit/UIColor.h"
 #include "uikit/UIImage.h"
 #include "uikit/UIScreen.h"
 
@@ -124,4 +125,29 @@ TEST(UIImage, ImagesMadeByCodeMeasureInPoints)
     Bitmap wrong(2, 2);
     wrong.rgba.pop_back();
     EXPECT_THROW(UIImage::imageWithBitmap(wrong), std::invalid_argument);
+}
+
+TEST(UIImage, AnImageDrawnWhenNeededIsDrawnOnceAndOnlyWhenItsPixelsAreRead)
+{
+    int drawings = 0;
+    auto image = UIImage::imageDrawnWhenNeeded(
+        4, 2,
+        [&drawings] {
+            ++drawings;
+            Bitmap bitmap(4, 2);
+            bitmap.pixel(3, 1)[3] = 255;
+            return bitmap;
+        },
+        2, "Bolt");
+    EXPECT_EQ(image->size(), CGSizeMake(2, 1));
+    EXPECT_EQ(image->name(), "Bolt");
+    EXPECT_EQ(drawings, 0);
+    EXPECT_EQ(image->bitmap().pixel(3, 1)[3], 255);
+    auto tinted = image->imageWithTintColor(*UIColor::redColor());
+    EXPECT_EQ(tinted->bitmap().pixel(3, 1)[0], 255);
+    EXPECT_EQ(drawings, 1);
+
+    auto liar = UIImage::imageDrawnWhenNeeded(4, 2, [] { return Bitmap(2, 2); });
+    EXPECT_EQ(liar->size(), CGSizeMake(4, 2));
+    EXPECT_THROW(liar->bitmap(), std::logic_error);
 }
