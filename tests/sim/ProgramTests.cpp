@@ -138,8 +138,12 @@ TEST_F(Program, InputPastItsBoundsExitsWithStatus2NamingTheBound)
 TEST_F(Program, InterruptedMidRunRemovesItsTemporaryDeviceRoot)
 {
     std::filesystem::create_directories(m_folder / "tmp");
-    auto command = "cd '" + m_folder.string() + "' && (TMPDIR=tmp " LUMORA_SIM
-                   " --out out -e 'advance 24h' -e 'advance 24h' 2>stderr & sleep 1; kill -INT $!; wait $!)";
+    // Ten simulated days: far more than the second after which it is interrupted.
+    std::string days;
+    for (int day = 0; day < 10; ++day)
+        days += " -e 'advance 24h'";
+    auto command = "cd '" + m_folder.string() + "' && (TMPDIR=tmp " LUMORA_SIM " --out out" + days
+        + " 2>stderr & sleep 1; kill -INT $!; wait $!)";
     int status = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130);
     EXPECT_EQ(read("stderr"), "lumora-sim: interrupted\n");
