@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the home screen as its preference file: reading it and every
 // getter must neither crash nor break the getters' promises (counts never negative, colours and
 // objects never nothing).
+#include "contracts/PreferenceFilePath.h"
 #include "foundation/NSData.h"
 #include "orblib/OrbLib.h"
 #include "settings/LMSettings.h"
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace {
-
-const char* const preferencePath = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
 
 void readEveryGetter(const LMSettings& settings)
 {
@@ -31,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static FuzzDevice device;
     [[maybe_unused]] static const bool registered = (orblib::registerClasses(), true);
-    FuzzDevice::require(NSData(std::vector<std::uint8_t>(data, data + size)).writeToFile(preferencePath, false));
+    FuzzDevice::require(NSData(std::vector<std::uint8_t>(data, data + size)).writeToFile(contracts::preferenceFilePath, false));
     auto settings = LMSettings::sharedInstance();
     settings->reload();
     readEveryGetter(*settings);

@@ -4,7 +4,6 @@
 
 #include "foundation/DeviceFileSystem.h"
 
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -21,12 +20,10 @@ DeviceRoot::DeviceRoot(const std::optional<std::filesystem::path>& given, bool k
         std::filesystem::create_directories(*given);
         m_path = std::filesystem::absolute(*given);
     } else {
-        auto pattern = (std::filesystem::temp_directory_path() / "lumora-sim-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error(
-                "cannot make a temporary device root in " + std::filesystem::temp_directory_path().string());
-        m_path = pattern;
-        m_removeAtExit = !keep;
+        m_temporary.emplace("lumora-sim");
+        if (keep)
+            m_temporary->keep();
+        m_path = m_temporary->path();
     }
     foundation::DeviceFileSystem::setRoot(m_path);
 }
@@ -34,8 +31,4 @@ DeviceRoot::DeviceRoot(const std::optional<std::filesystem::path>& given, bool k
 DeviceRoot::~DeviceRoot()
 {
     foundation::DeviceFileSystem::setRoot({});
-    if (m_removeAtExit) {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/TemporaryFolder.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -19,6 +21,6 @@ public:
     const std::filesystem::path& path() const { return m_path; }
 
 private:
+    std::optional<TemporaryFolder> m_temporary;
     std::filesystem::path m_path;
-    bool m_removeAtExit { false };
 };

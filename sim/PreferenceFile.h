@@ -2,6 +2,7 @@
 
 #include "Tokenizer.h"
 
+#include "contracts/PreferenceFilePath.h"
 #include "objc/NSObject.h"
 
 #include <cstdint>
@@ -15,8 +16,7 @@
 // The user's preference file on the device's disk, as the Settings app keeps it.
 class PreferenceFile {
 public:
-    static constexpr std::string_view devicePath
-        = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
+    static constexpr std::string_view devicePath = contracts::preferenceFilePath;
 
     // One of the keys the Settings app writes.
     static bool isKnownKey(std::string_view);

@@ -1,11 +1,9 @@
 #include "Simulator.h"
 
-#include "hooks/LumoraLibrary.h"
 #include "iokit/Battery.h"
 #include "mobiletimer/AlarmManager.h"
 #include "orblib/DeviceNowPlaying.h"
 #include "orblib/DeviceWeather.h"
-#include "springboard/ResourceBundleInstaller.h"
 #include "uikit/UIAlertView.h"
 #include "uikit/UIApplication.h"
 #include "uikit/UIWindow.h"
@@ -25,8 +23,6 @@ constexpr NSTimeInterval batteryReportInterval = 60;
 Simulator::Simulator(DeviceProfile profile)
     : m_profile(std::move(profile))
 {
-    if (auto failure = springboard::ResourceBundleInstaller::install(LUMORA_RESOURCE_BUNDLE_DIR))
-        throw std::runtime_error(*failure);
     // The battery's level changes from the device's "now" on.
     dispatch::RunLoop::main().reset(m_profile.device.startTime);
     auto& battery = m_profile.device.battery;
@@ -39,7 +35,7 @@ Simulator::Simulator(DeviceProfile profile)
     boot(m_profile.device);
     addAlarms();
     if (m_profile.timer)
-        m_host->startTimer(*m_profile.timer);
+        host().startTimer(*m_profile.timer);
 }
 
 // The profile's alarms are the device's: on a device root used before, they replace the stored
@@ -61,17 +57,15 @@ Simulator::~Simulator() = default;
 
 void Simulator::boot(springboard::Device device)
 {
-    m_host.reset();
+    m_session.reset();
     m_renderer = std::make_unique<render::ViewRenderer>(device.screenScale);
-    m_host = std::make_unique<springboard::SpringBoard>(std::move(device));
-    m_host->loadLibrary(lumora::initialisers());
-    m_host->buildWindows();
+    m_session = std::make_unique<DeviceSession>(std::move(device));
     startBatteryReports();
 }
 
 void Simulator::respring()
 {
-    auto device = m_host->device();
+    auto device = host().device();
     device.startTime = dispatch::RunLoop::main().now();
     auto battery = iokit::Battery::state();
     device.battery = { static_cast<float>(battery.level), battery.charging, battery.lowPowerMode };
@@ -87,7 +81,7 @@ void Simulator::advance(NSTimeInterval seconds)
         loop.advance(m_lastBatteryReport - loop.now());
         if (auto percentage = iokit::Battery::percentage(); percentage != m_reportedPercentage) {
             m_reportedPercentage = percentage;
-            m_host->batteryChanged();
+            host().batteryChanged();
         }
     }
     loop.advance(end - loop.now());
@@ -97,7 +91,7 @@ void Simulator::setBattery(float level, std::optional<double> ratePerHour)
 {
     if (ratePerHour)
         iokit::Battery::setRatePerHour(*ratePerHour);
-    m_host->setBattery(level);
+    host().setBattery(level);
     startBatteryReports();
 }
 
@@ -111,15 +105,15 @@ void Simulator::setCharging(bool charging)
 {
     auto rate = std::abs(iokit::Battery::state().ratePerHour);
     iokit::Battery::setRatePerHour(charging ? rate : -rate);
-    m_host->setCharging(charging);
+    host().setCharging(charging);
 }
 
 render::Picture Simulator::snapshot()
 {
-    if (m_host->device().screenOn)
+    if (host().device().screenOn)
         return m_renderer->renderScreen();
-    auto bounds = m_host->device().screenBounds();
-    auto scale = m_host->device().screenScale;
+    auto bounds = host().device().screenBounds();
+    auto scale = host().device().screenScale;
     render::Picture dark(static_cast<int>(std::lround(bounds.size.width * scale)),
         static_cast<int>(std::lround(bounds.size.height * scale)));
     auto* context = cairo_create(dark.surface());

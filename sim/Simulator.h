@@ -3,7 +3,7 @@
 #include "DeviceProfile.h"
 
 #include "render/ViewRenderer.h"
-#include "springboard/SpringBoard.h"
+#include "session/DeviceSession.h"
 
 #include <memory>
 #include <optional>
@@ -17,13 +17,15 @@ class Simulator {
 public:
     // Boots. The device root must be set, and the preference file in place.
     explicit Simulator(DeviceProfile);
+    // Ends the process.
     ~Simulator();
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
 
-    springboard::SpringBoard& host() { return *m_host; }
+    springboard::SpringBoard& host() { return m_session->host(); }
 
-    // Restarts SpringBoard on the same device, as it stands now, and loads Lumora again.
+    // Ends the process and starts SpringBoard again on the same device, as it stands now, with
+    // Lumora loaded.
     void respring();
     void advance(NSTimeInterval);
     // The battery (iokit::Battery) and SpringBoard together. As time runs the level changes by
@@ -46,5 +48,5 @@ private:
     CFAbsoluteTime m_lastBatteryReport { 0 };
     int m_reportedPercentage { 0 };
     std::unique_ptr<render::ViewRenderer> m_renderer;
-    std::unique_ptr<springboard::SpringBoard> m_host;
+    std::unique_ptr<DeviceSession> m_session;
 };

@@ -5,23 +5,18 @@
 #include "objc/Runtime.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 FuzzDevice::FuzzDevice()
 {
-    auto pattern = (std::filesystem::temp_directory_path() / "lumora-fuzz-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        std::abort();
-    m_root = pattern;
-    std::filesystem::create_directories(m_root / "private/var/mobile/Library/Preferences");
-    foundation::DeviceFileSystem::setRoot(m_root);
+    std::filesystem::create_directories(m_root.path() / "private/var/mobile/Library/Preferences");
     objc::Runtime::beginProcess();
 }
 
 FuzzDevice::~FuzzDevice()
 {
-    std::error_code error;
-    std::filesystem::remove_all(m_root, error);
+    objc::Runtime::endProcess();
 }
 
 void FuzzDevice::require(bool condition)

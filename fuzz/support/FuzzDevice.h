@@ -1,7 +1,8 @@
 #pragma once
 
+#include "session/TemporaryDeviceRoot.h"
+
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,5 @@ public:
     static void require(bool condition);
 
 private:
-    std::filesystem::path m_root;
+    TemporaryDeviceRoot m_root { "lumora-fuzz" };
 };

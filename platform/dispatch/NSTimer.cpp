@@ -12,9 +12,14 @@ std::shared_ptr<NSTimer> NSTimer::scheduledTimerWithTimeInterval(
     NSTimeInterval interval, std::function<void(NSTimer*)> block, bool repeats)
 {
     auto timer = std::make_shared<NSTimer>(interval, std::move(block), repeats);
+    schedule(timer);
+    return timer;
+}
+
+void NSTimer::schedule(const std::shared_ptr<NSTimer>& timer)
+{
     timer->setFireDate(dispatch::RunLoop::main().now() + timer->effectiveInterval());
     dispatch::RunLoop::main().addTimer(timer);
-    return timer;
 }
 
 NSTimeInterval NSTimer::effectiveInterval() const
@@ -24,6 +29,6 @@ NSTimeInterval NSTimer::effectiveInterval() const
 
 void NSTimer::fire()
 {
-    if (m_valid && m_block)
+    if (isValid() && m_block)
         m_block(this);
 }

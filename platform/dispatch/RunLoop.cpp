@@ -1,6 +1,7 @@
 #include "dispatch/RunLoop.h"
 
 #include "dispatch/NSTimer.h"
+#include "objc/Runtime.h"
 
 #include <algorithm>
 
@@ -22,7 +23,12 @@ RunLoop& RunLoop::main()
 
 RunLoop::RunLoop()
     : m_worker([this] { workerLoop(); })
-{ }
+{
+    objc::Runtime::atEveryProcessEnd(objc::ProcessEndStage::Timers, [this] { dropEverything(); });
+    // Closing overlays and releasing windows may still schedule work; none of it may reach the
+    // next process.
+    objc::Runtime::atEveryProcessEnd(objc::ProcessEndStage::ProcessState, [this] { dropEverything(); });
+}
 
 RunLoop::~RunLoop()
 {
@@ -36,18 +42,32 @@ RunLoop::~RunLoop()
 
 void RunLoop::reset(CFAbsoluteTime start)
 {
-    waitForBackground();
-    std::vector<Entry> dropped;
-    std::deque<std::function<void()>> droppedBlocks;
-    {
-        std::lock_guard lock(m_mutex);
-        dropped.swap(m_entries);
-        droppedBlocks.swap(m_mainQueue);
-    }
+    dropEverything();
     m_now.store(start, std::memory_order_release);
-    // Released outside the lock: destroying a timer's owner may touch the loop.
-    dropped.clear();
-    droppedBlocks.clear();
+}
+
+void RunLoop::dropEverything()
+{
+    // Releasing what a block held may schedule more: drop until nothing is left.
+    for (;;) {
+        waitForBackground();
+        std::vector<Entry> dropped;
+        std::deque<std::function<void()>> droppedBlocks;
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_entries.empty() && m_mainQueue.empty())
+                return;
+            dropped.swap(m_entries);
+            droppedBlocks.swap(m_mainQueue);
+        }
+        // Released outside the lock: destroying a timer's owner may touch the loop.
+        for (auto& entry : dropped) {
+            if (entry.timer)
+                entry.timer->invalidate();
+        }
+        dropped.clear();
+        droppedBlocks.clear();
+    }
 }
 
 void RunLoop::schedule(Entry entry)
@@ -130,9 +150,16 @@ void RunLoop::runUntilIdle()
     }
 }
 
-bool RunLoop::popDueEntry(CFAbsoluteTime limit, Entry& out)
+bool RunLoop::popDueEntry(CFAbsoluteTime limit, Entry& out, std::vector<Entry>& dropped)
 {
     std::lock_guard lock(m_mutex);
+    auto stale = std::partition(m_entries.begin(), m_entries.end(),
+        [](const Entry& entry) { return !entry.timer || entry.timer->isValid(); });
+    if (stale != m_entries.end()) {
+        std::move(stale, m_entries.end(), std::back_inserter(dropped));
+        m_entries.erase(stale, m_entries.end());
+        std::make_heap(m_entries.begin(), m_entries.end(), later<Entry, Entry>);
+    }
     if (m_entries.empty() || m_entries.front().due > limit)
         return false;
     std::pop_heap(m_entries.begin(), m_entries.end(), later<Entry, Entry>);
@@ -146,7 +173,9 @@ void RunLoop::advance(NSTimeInterval seconds)
     const CFAbsoluteTime target = now() + std::max(0.0, seconds);
     runUntilIdle();
     Entry entry;
-    while (popDueEntry(target, entry)) {
+    std::vector<Entry> dropped;
+    while (popDueEntry(target, entry, dropped)) {
+        dropped.clear();
         if (entry.due > now())
             m_now.store(entry.due, std::memory_order_release);
         if (entry.timer) {
@@ -166,6 +195,7 @@ void RunLoop::advance(NSTimeInterval seconds)
         }
         runUntilIdle();
     }
+    dropped.clear();
     m_now.store(target, std::memory_order_release);
     runUntilIdle();
 }

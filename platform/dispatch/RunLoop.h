@@ -29,9 +29,11 @@ public:
 
     CFAbsoluteTime now() const { return m_now.load(std::memory_order_acquire); }
 
-    // A new simulated process: waits for background work, drops every timer and queued block,
-    // and sets the clock.
+    // A new simulated process: drops what is left (as at the end of a process) and sets the clock.
     void reset(CFAbsoluteTime start);
+    // The end of a simulated process: waits for background work, then invalidates and drops every
+    // timer and drops every queued block.
+    void dropEverything();
 
     void addTimer(std::shared_ptr<NSTimer>);
     // The main queue: runs at the current time, after what is already queued. Any thread.
@@ -46,7 +48,7 @@ public:
     // Runs queued and background work without moving the clock.
     void runUntilIdle();
 
-    // Timers that are still scheduled (for benchmarks and tests of the loop itself).
+    // Timers that are still scheduled and valid (for benchmarks and tests of the loop itself).
     size_t scheduledTimerCount() const;
 
     ~RunLoop();
@@ -60,7 +62,10 @@ private:
         std::function<void()> block;
     };
     void schedule(Entry);
-    bool popDueEntry(CFAbsoluteTime limit, Entry& out);
+    // Drops timers that are no longer valid (invalidated, or their target gone) and hands back the
+    // earliest due entry. The list may have changed since the last call: firing adds and
+    // invalidates timers.
+    bool popDueEntry(CFAbsoluteTime limit, Entry& out, std::vector<Entry>& dropped);
     void workerLoop();
     void waitForBackground();
 

@@ -5,3 +5,14 @@ Class NSObject::staticClass()
     static const Class cls = objc::Runtime::defineClass("NSObject", nullptr);
     return cls;
 }
+
+NSObject::NSObject()
+    : m_processGeneration(objc::Runtime::processGeneration())
+{
+    objc::Runtime::objectMade(m_processGeneration);
+}
+
+NSObject::~NSObject()
+{
+    objc::Runtime::objectDestroyed(m_processGeneration);
+}

@@ -2,6 +2,7 @@
 
 #include "objc/Runtime.h"
 
+#include <cstdint>
 #include <memory>
 
 // Declares a class to the runtime: its name and its superclass. Put it first in the class body.
@@ -23,10 +24,10 @@ private:
 // The root of every runtime object. Objects are always owned through std::shared_ptr.
 class NSObject : public std::enable_shared_from_this<NSObject> {
 public:
-    NSObject() = default;
+    NSObject();
     NSObject(const NSObject&) = delete;
     NSObject& operator=(const NSObject&) = delete;
-    virtual ~NSObject() = default;
+    virtual ~NSObject();
 
     static Class staticClass();
     virtual Class objcClass() const { return staticClass(); }
@@ -35,6 +36,10 @@ public:
     bool isKindOfClass(Class cls) const { return objcClass()->isSubclassOf(cls); }
     bool isMemberOfClass(Class cls) const { return objcClass() == cls; }
     bool respondsToSelector(SEL selector) const { return objcClass()->respondsToSelector(selector); }
+
+private:
+    // The simulated process it was made in (objc::Runtime::liveObjects).
+    std::uint64_t m_processGeneration;
 };
 
 namespace objc {

@@ -7,9 +7,9 @@
 
 namespace objc {
 
-// Module-level state of a simulated process: it takes its initial value again whenever a new
-// simulated process begins, as a library's statics would in a freshly started process.
-// Meant for the main thread, as the state it holds is.
+// Module-level state of a simulated process: it takes its initial value again when the process
+// ends, as a library's statics would in a freshly started process. It must outlive every
+// process it is used in (a static). Meant for the main thread, as the state it holds is.
 template <class T> class ProcessLocal {
 public:
     explicit ProcessLocal(T initial = T {})
@@ -23,6 +23,10 @@ public:
         if (generation != m_generation) {
             m_value = m_initial;
             m_generation = generation;
+            // Released when the process ends, not when the next one first looks.
+            Runtime::atProcessEnd(ProcessEndStage::ProcessState, [this] {
+                T ended = std::exchange(m_value, m_initial);
+            });
         }
         return m_value;
     }

@@ -2,11 +2,15 @@
 
 #include "objc/NSObject.h"
 
+#include <array>
 #include <atomic>
+#include <map>
 #include <mutex>
 #include <shared_mutex>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace objc {
 namespace {
@@ -17,6 +21,30 @@ struct Registry {
     std::unordered_map<std::string, Class> registered;
     std::atomic<std::uint64_t> generation { 1 };
 };
+
+using Handlers = std::multimap<ProcessEndStage, std::function<void()>>;
+
+// Only the main thread begins and ends processes, but a background block may register a handler
+// (a sharedInstance made there).
+struct EndHandlers {
+    std::mutex mutex;
+    Handlers once;
+    Handlers always;
+    // Whether the current generation has begun or touched anything since the last end.
+    bool ended { false };
+};
+
+EndHandlers& endHandlers()
+{
+    static EndHandlers instance;
+    return instance;
+}
+
+std::array<std::atomic<long>, 256>& liveCounts()
+{
+    static std::array<std::atomic<long>, 256> counts {};
+    return counts;
+}
 
 Registry& registry()
 {
@@ -52,12 +80,80 @@ void Runtime::registerClassHidden(Class cls)
 
 void Runtime::beginProcess()
 {
+    endProcess();
+    std::lock_guard lock(endHandlers().mutex);
+    endHandlers().ended = false;
+}
+
+void Runtime::endProcess()
+{
+    auto& handlers = endHandlers();
+    {
+        std::lock_guard lock(handlers.mutex);
+        if (handlers.ended)
+            return;
+        handlers.ended = true;
+    }
+    for (auto stage : { ProcessEndStage::Timers, ProcessEndStage::Overlays, ProcessEndStage::Windows,
+             ProcessEndStage::SharedInstances, ProcessEndStage::ProcessState }) {
+        std::vector<std::function<void()>> always;
+        {
+            std::lock_guard lock(handlers.mutex);
+            auto [first, last] = handlers.always.equal_range(stage);
+            for (auto entry = first; entry != last; ++entry)
+                always.push_back(entry->second);
+        }
+        for (auto& handler : always)
+            handler();
+        for (;;) {
+            std::function<void()> handler;
+            {
+                std::lock_guard lock(handlers.mutex);
+                auto [first, last] = handlers.once.equal_range(stage);
+                if (first == last)
+                    break;
+                // The latest first: what was made last goes first.
+                auto entry = std::prev(last);
+                handler = std::move(entry->second);
+                handlers.once.erase(entry);
+            }
+            handler();
+        }
+    }
     auto& reg = registry();
     std::unique_lock lock(reg.mutex);
     reg.registered.clear();
     for (auto& [name, cls] : reg.defined)
         cls->forgetMethods();
     reg.generation.fetch_add(1, std::memory_order_acq_rel);
+}
+
+void Runtime::atProcessEnd(ProcessEndStage stage, std::function<void()> handler)
+{
+    std::lock_guard lock(endHandlers().mutex);
+    endHandlers().ended = false;
+    endHandlers().once.emplace(stage, std::move(handler));
+}
+
+void Runtime::atEveryProcessEnd(ProcessEndStage stage, std::function<void()> handler)
+{
+    std::lock_guard lock(endHandlers().mutex);
+    endHandlers().always.emplace(stage, std::move(handler));
+}
+
+long Runtime::liveObjects(std::uint64_t generation)
+{
+    return liveCounts()[generation % liveCounts().size()].load(std::memory_order_acquire);
+}
+
+void Runtime::objectMade(std::uint64_t generation)
+{
+    liveCounts()[generation % liveCounts().size()].fetch_add(1, std::memory_order_relaxed);
+}
+
+void Runtime::objectDestroyed(std::uint64_t generation)
+{
+    liveCounts()[generation % liveCounts().size()].fetch_sub(1, std::memory_order_acq_rel);
 }
 
 std::uint64_t Runtime::processGeneration()

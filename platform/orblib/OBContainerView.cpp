@@ -1,5 +1,6 @@
 #include "contracts/OBContainerView.h"
 
+#include "objc/Runtime.h"
 #include "orblib/ActiveOrientation.h"
 #include "uikit/UITapGestureRecognizer.h"
 
@@ -12,8 +13,13 @@ void OBContainerWindow::enableTapToTerminate()
     if (m_tapToTerminate)
         return;
     m_tapToTerminate = true;
-    auto recognizer
-        = std::make_shared<UITapGestureRecognizer>(objc::retain(this), &OBContainerWindow::terminate);
+    // The recogniser lives in the window: its target must not hold the window.
+    std::weak_ptr<OBContainerWindow> weakSelf = objc::retain(this);
+    auto recognizer = std::make_shared<UITapGestureRecognizer>();
+    recognizer->addTarget([weakSelf](UIGestureRecognizer*) {
+        if (auto self = weakSelf.lock())
+            self->terminate(nullptr);
+    });
     addGestureRecognizer(recognizer);
 }
 
@@ -33,6 +39,12 @@ bool OBContainerView::init()
     m_containerWindow->setFrame(orblib::screenBoundsForActiveOrientation());
     m_containerWindow->setWindowLevel(UIWindowLevelStatusBar);
     m_containerWindow->setHidden(true);
+    // Shown, the view and its window hold each other: the end of the process closes it.
+    std::weak_ptr<OBContainerView> weakSelf = objc::retain(this);
+    objc::Runtime::atProcessEnd(objc::ProcessEndStage::Overlays, [weakSelf] {
+        if (auto self = weakSelf.lock())
+            self->hide();
+    });
     return true;
 }
 

@@ -83,9 +83,13 @@ SpringBoard::SpringBoard(Device device)
         throw std::invalid_argument("unknown time zone \"" + m_device.timeZone + "\"");
     if (m_device.orientation < 1 || m_device.orientation > 4)
         throw std::invalid_argument("orientation " + std::to_string(m_device.orientation) + " is not 1 to 4");
-    dispatch::RunLoop::main().reset(m_device.startTime);
     objc::Runtime::beginProcess();
+    dispatch::RunLoop::main().reset(m_device.startTime);
     s_current = this;
+    objc::Runtime::atProcessEnd(objc::ProcessEndStage::Windows, [this] {
+        m_rootWindow.reset();
+        m_application.reset();
+    });
     objc::setLogProcessName("SpringBoard");
     UIDevice::currentDevice()->setSystemVersion(m_device.systemVersion);
     NSTimeZone::setDefaultTimeZone(timeZone);
@@ -103,10 +107,8 @@ SpringBoard::SpringBoard(Device device)
 
 SpringBoard::~SpringBoard()
 {
-    if (m_clockWatch)
-        m_clockWatch->invalidate();
     if (*s_current == this)
-        s_current = nullptr;
+        objc::Runtime::endProcess();
 }
 
 SpringBoard& SpringBoard::current()

@@ -24,6 +24,8 @@ using LibraryInitialiser = void (*)();
 //
 // After that, the methods below are what happens to the device, and the host reacts as a real
 // one does, sending the methods a tweak may replace through the runtime (docs in each class).
+// Destroying it ends the process (objc::Runtime::endProcess): its timers stop, overlays close,
+// and its windows and shared instances are released before it returns.
 class SpringBoard {
 public:
     explicit SpringBoard(Device device);

@@ -50,7 +50,39 @@ TEST_F(RunLoopTest, ATimerHoldsItsTargetWeakly)
     std::weak_ptr<Owner> weak = owner;
     owner.reset();
     EXPECT_TRUE(weak.expired());
+    EXPECT_FALSE(timer->isValid());
+    EXPECT_EQ(loop().scheduledTimerCount(), 0u);
     loop().advance(1.0);
+    // Dropped from the loop: only the caller's reference is left.
+    EXPECT_EQ(timer.use_count(), 1);
+}
+
+// A timer whose firing kills the target of another timer due in the same pass: the other one is
+// dropped, never fired, and the timers behind it still fire in order.
+TEST_F(RunLoopTest, ATimerWhoseTargetDiesMidPassIsDroppedBeforeItFires)
+{
+    auto doomed = std::make_shared<Owner>();
+    auto survivor = std::make_shared<Owner>();
+    std::weak_ptr<NSTimer> doomedTimer = NSTimer::scheduledTimerWithTimeInterval(0.6, doomed, &Owner::tick, true);
+    NSTimer::scheduledTimerWithTimeInterval(0.5, [&](NSTimer*) { doomed.reset(); }, false);
+    NSTimer::scheduledTimerWithTimeInterval(0.7, survivor, &Owner::tick, true);
+    loop().advance(1.5);
+    EXPECT_TRUE(doomedTimer.expired());
+    EXPECT_EQ(survivor->fired, (std::vector<double> { 0.7, 1.4 }));
+    EXPECT_EQ(loop().scheduledTimerCount(), 1u);
+}
+
+TEST_F(RunLoopTest, TheEndOfAProcessInvalidatesAndDropsEveryTimerAndBlock)
+{
+    bool ran = false;
+    auto timer = NSTimer::scheduledTimerWithTimeInterval(1.0, [&](NSTimer*) { ran = true; }, true);
+    dispatch_async(dispatch_get_main_queue(), [&] { ran = true; });
+    dispatch_after(0.5, dispatch_get_main_queue(), [&] { ran = true; });
+    objc::Runtime::endProcess();
+    EXPECT_FALSE(timer->isValid());
+    EXPECT_EQ(timer.use_count(), 1);
+    loop().advance(2.0);
+    EXPECT_FALSE(ran);
 }
 
 TEST_F(RunLoopTest, ATimerMayScheduleAndInvalidateTimersWhileFiring)

@@ -7,7 +7,7 @@
 #include "foundation/NSString.h"
 #include "foundation/PropertyListBounds.h"
 #include "support/BinaryPlistBuilder.h"
-#include "support/TemporaryDeviceRoot.h"
+#include "session/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 

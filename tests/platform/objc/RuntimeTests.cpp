@@ -167,10 +167,53 @@ TEST_F(RuntimeTest, ClassRefRemembersItsLookUpForOneProcess)
 TEST_F(RuntimeTest, ProcessLocalStateStartsAgainInANewProcess)
 {
     static objc::ProcessLocal<bool> flag { false };
+    static objc::ProcessLocal<std::shared_ptr<Widget>> held;
     *flag = true;
+    *held = std::make_shared<Widget>();
+    std::weak_ptr<Widget> widget = *held;
     EXPECT_TRUE(*flag);
     objc::Runtime::beginProcess();
+    // Released by the end of the process, not on the next process's first look.
+    EXPECT_TRUE(widget.expired());
     EXPECT_FALSE(*flag);
+}
+
+TEST_F(RuntimeTest, TheEndOfAProcessRunsItsHandlersByStageLatestFirstAndOnlyOnce)
+{
+    std::vector<std::string> order;
+    using objc::ProcessEndStage;
+    objc::Runtime::atProcessEnd(ProcessEndStage::SharedInstances, [&] { order.push_back("shared"); });
+    objc::Runtime::atProcessEnd(ProcessEndStage::Overlays, [&] { order.push_back("overlay 1"); });
+    objc::Runtime::atProcessEnd(ProcessEndStage::Overlays, [&] {
+        order.push_back("overlay 2");
+        // Registered while ending: still run within the same end.
+        objc::Runtime::atProcessEnd(ProcessEndStage::Windows, [&] { order.push_back("window"); });
+    });
+    objc::Runtime::atProcessEnd(ProcessEndStage::Timers, [&] { order.push_back("timers"); });
+    auto generation = objc::Runtime::processGeneration();
+    objc::Runtime::endProcess();
+    EXPECT_EQ(order, (std::vector<std::string> { "timers", "overlay 2", "overlay 1", "window", "shared" }));
+    EXPECT_NE(objc::Runtime::processGeneration(), generation);
+    // Already ended: beginning the next process ends nothing more.
+    generation = objc::Runtime::processGeneration();
+    objc::Runtime::beginProcess();
+    EXPECT_EQ(objc::Runtime::processGeneration(), generation);
+    EXPECT_EQ(order.size(), 5u);
+}
+
+TEST_F(RuntimeTest, ObjectsAreCountedInTheProcessThatMadeThem)
+{
+    auto generation = objc::Runtime::processGeneration();
+    auto before = objc::Runtime::liveObjects(generation);
+    auto kept = std::make_shared<Widget>();
+    auto dropped = std::make_shared<Widget>();
+    dropped.reset();
+    objc::Runtime::endProcess();
+    EXPECT_EQ(objc::Runtime::liveObjects(generation), before + 1);
+    auto next = std::make_shared<Widget>();
+    EXPECT_EQ(objc::Runtime::liveObjects(generation), before + 1);
+    kept.reset();
+    EXPECT_EQ(objc::Runtime::liveObjects(generation), before);
 }
 
 TEST(CFLogTest, FormatsLikeThePlatformAndGoesToTheSink)

@@ -6,7 +6,7 @@
 #include "objc/ClassRef.h"
 #include "orblib/OrbLib.h"
 #include "support/BinaryPlistBuilder.h"
-#include "support/TemporaryDeviceRoot.h"
+#include "session/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 
