@@ -10,7 +10,7 @@
 #include "foundation/NSString.h"
 #include "orblib/OrbLib.h"
 #include "support/BinaryPlistBuilder.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 #include "uikit/UIColor.h"
 
 #include <gtest/gtest.h>

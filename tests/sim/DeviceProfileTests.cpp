@@ -2,14 +2,13 @@
 #include "InputError.h"
 
 #include "eventkit/IcsCalendar.h"
-
+#include "session/TemporaryFolder.h"
 #include "uikit/PNGFile.h"
 #include "uikit/UIImage.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -20,12 +19,11 @@ namespace {
 class ProfileFile {
 public:
     explicit ProfileFile(const std::string& json)
+        : m_temporary("lumora-profile")
+        , m_folder(m_temporary.path())
     {
-        auto pattern = (std::filesystem::temp_directory_path() / "lumora-profile-XXXXXX").string();
-        m_folder = mkdtemp(pattern.data());
         std::ofstream(path()) << json;
     }
-    ~ProfileFile() { std::filesystem::remove_all(m_folder); }
 
     std::filesystem::path path() const { return m_folder / "device.json"; }
     void addPicture(const std::string& name, const Bitmap& bitmap) const
@@ -36,6 +34,7 @@ public:
     }
 
 private:
+    TemporaryFolder m_temporary;
     std::filesystem::path m_folder;
 };
 

@@ -7,7 +7,7 @@
 #include "foundation/NSNumber.h"
 #include "foundation/NSPropertyListSerialization.h"
 #include "foundation/NSString.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 

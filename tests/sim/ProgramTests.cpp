@@ -1,9 +1,13 @@
 // lumora-sim run as a program: what it writes, prints and exits with.
+#include "contracts/PreferenceFilePath.h"
+#include "session/TemporaryFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,11 +19,11 @@ class Program : public testing::Test {
 protected:
     void SetUp() override
     {
-        auto pattern = (std::filesystem::temp_directory_path() / "lumora-sim-test-XXXXXX").string();
-        m_folder = mkdtemp(pattern.data());
+        m_temporary.emplace("lumora-sim-test");
+        m_folder = m_temporary->path();
         std::filesystem::create_directories(out());
     }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
+    void TearDown() override { m_temporary.reset(); }
 
     std::filesystem::path out() const { return m_folder / "out"; }
     std::filesystem::path file(const std::string& name, const std::string& contents) const
@@ -47,6 +51,7 @@ protected:
 
     bool wroteNothing() const { return std::filesystem::is_empty(out()); }
 
+    std::optional<TemporaryFolder> m_temporary;
     std::filesystem::path m_folder;
     std::string m_stdout;
     std::string m_stderr;
@@ -240,7 +245,7 @@ TEST_F(Program, KeepsTheDeviceRootGivenAcrossRuns)
 {
     ASSERT_EQ(run("--root device -e 'set location 7'"), 0) << m_stderr;
     EXPECT_TRUE(std::filesystem::exists(
-        m_folder / "device/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist"));
+        m_folder / "device" / std::filesystem::path(contracts::preferenceFilePath).relative_path()));
     // With the panel nowhere, SpringBoard's own clock shows again.
     ASSERT_EQ(run("--root device -e 'advance 2s' -e 'expect _legibilityTimeLabel.visible == true'"), 0)
         << m_stderr;

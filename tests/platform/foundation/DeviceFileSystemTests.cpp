@@ -4,7 +4,7 @@
 #include "foundation/NSData.h"
 #include "foundation/NSFileManager.h"
 #include "foundation/NSString.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 

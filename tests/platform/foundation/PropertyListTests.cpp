@@ -7,7 +7,7 @@
 #include "foundation/NSString.h"
 #include "foundation/PropertyListBounds.h"
 #include "support/BinaryPlistBuilder.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "foundation/NSTimeZone.h"
 #include "mobiletimer/MobileTimer.h"
 #include "objc/Runtime.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 
 // Moments in Paris, seconds since 2001.
 constexpr CFAbsoluteTime Monday2350 = 471221400; // 2015-12-07 23:50

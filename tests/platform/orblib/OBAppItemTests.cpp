@@ -4,7 +4,7 @@
 #include "orblib/DeviceApps.h"
 #include "orblib/OrbLib.h"
 #include "platform/orblib/TestImages.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 #include "uikit/PNGFile.h"
 #include "uikit/UIImageView.h"
 #include "uikit/UIScreen.h"

@@ -1,18 +1,19 @@
 #include "contracts/ClassMessages.h"
 #include "contracts/OBPreferenceManager.h"
+#include "contracts/PreferenceFilePath.h"
 #include "foundation/NSArray.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "objc/ClassRef.h"
 #include "orblib/OrbLib.h"
 #include "support/BinaryPlistBuilder.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const char* const path = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
+const char* const path = contracts::preferenceFilePath;
 
 class OBPreferenceManagerTest : public testing::Test {
 protected:

@@ -1,6 +1,6 @@
 // Not yet tested: how the lock screen looks (checked by eye on rendered pictures).
 #include "HostCallLog.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 
 #include "contracts/SBFLockScreenDateView.h"
 #include "contracts/SBLockScreenView.h"

@@ -3,7 +3,7 @@
 #include "foundation/NSBundle.h"
 #include "foundation/NSData.h"
 #include "springboard/ResourceBundleInstaller.h"
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 #include "uikit/PNGFile.h"
 #include "uikit/UIImage.h"
 #include "uikit/UIScreen.h"

@@ -3,7 +3,7 @@
 #include "uikit/UIImage.h"
 #include "uikit/UIScreen.h"
 
-#include "session/TemporaryDeviceRoot.h"
+#include "support/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 
