@@ -8,7 +8,12 @@ using foundation::DeviceFileSystem;
 
 std::shared_ptr<NSFileManager> NSFileManager::defaultManager()
 {
-    static const auto manager = std::make_shared<NSFileManager>();
+    // One for the whole OS process, whichever simulated process asks first.
+    static const auto manager = [] {
+        auto made = std::make_shared<NSFileManager>();
+        objc::keepAcrossProcesses(*made);
+        return made;
+    }();
     return manager;
 }
 

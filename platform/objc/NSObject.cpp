@@ -16,3 +16,12 @@ NSObject::~NSObject()
 {
     objc::Runtime::objectDestroyed(m_processGeneration);
 }
+
+void objc::keepAcrossProcesses(const NSObject& object)
+{
+    if (object.m_processGeneration == 0)
+        return;
+    Runtime::objectDestroyed(object.m_processGeneration);
+    object.m_processGeneration = 0;
+    Runtime::objectMade(0);
+}

@@ -21,6 +21,15 @@ public:                                                                         
                                                                                                              \
 private:
 
+class NSObject;
+
+namespace objc {
+// For an object of the device or of the OS process rather than of one simulated process (a time
+// zone the device keeps, a platform singleton): it no longer counts among the live objects of
+// the process that made it.
+void keepAcrossProcesses(const NSObject&);
+} // namespace objc
+
 // The root of every runtime object. Objects are always owned through std::shared_ptr.
 class NSObject : public std::enable_shared_from_this<NSObject> {
 public:
@@ -38,8 +47,10 @@ public:
     bool respondsToSelector(SEL selector) const { return objcClass()->respondsToSelector(selector); }
 
 private:
-    // The simulated process it was made in (objc::Runtime::liveObjects).
-    std::uint64_t m_processGeneration;
+    friend void objc::keepAcrossProcesses(const NSObject&);
+
+    // The simulated process it was made in (objc::Runtime::liveObjects); 0 for none.
+    mutable std::uint64_t m_processGeneration;
 };
 
 namespace objc {

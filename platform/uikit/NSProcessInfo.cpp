@@ -10,7 +10,12 @@ std::atomic<bool> s_lowPowerModeEnabled { false };
 
 std::shared_ptr<NSProcessInfo> NSProcessInfo::processInfo()
 {
-    static const auto processInfo = std::make_shared<NSProcessInfo>();
+    // One for the whole OS process, whichever simulated process asks first.
+    static const auto processInfo = [] {
+        auto made = std::make_shared<NSProcessInfo>();
+        objc::keepAcrossProcesses(*made);
+        return made;
+    }();
     return processInfo;
 }
 

@@ -2,6 +2,11 @@
 
 std::shared_ptr<UIDevice> UIDevice::currentDevice()
 {
-    static const auto device = std::make_shared<UIDevice>();
+    // One for the whole OS process, whichever simulated process asks first.
+    static const auto device = [] {
+        auto made = std::make_shared<UIDevice>();
+        objc::keepAcrossProcesses(*made);
+        return made;
+    }();
     return device;
 }
