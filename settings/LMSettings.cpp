@@ -40,7 +40,10 @@ std::shared_ptr<LMSettings> LMSettings::sharedInstance()
 {
     static dispatch_once_t onceToken;
     static std::shared_ptr<LMSettings> s_shared;
-    dispatch_once(&onceToken, [] { s_shared = std::make_shared<LMSettings>(); });
+    dispatch_once(&onceToken, [] {
+        s_shared = std::make_shared<LMSettings>();
+        objc::Runtime::atProcessEnd(objc::ProcessEndStage::SharedInstances, [] { auto ended = std::move(s_shared); });
+    });
     return s_shared;
 }
 
