@@ -35,8 +35,12 @@ std::shared_ptr<NSData> NSFileManager::contentsAtPath(std::string_view path) con
 
 bool NSFileManager::createFileAtPath(std::string_view path, const NSData* contents) const
 {
-    static const NSData empty;
-    return (contents ? *contents : empty).writeToFile(path, true);
+    static const auto empty = [] {
+        auto made = std::make_shared<NSData>();
+        objc::keepAcrossProcesses(*made);
+        return made;
+    }();
+    return (contents ? *contents : *empty).writeToFile(path, true);
 }
 
 bool NSFileManager::createDirectoryAtPath(std::string_view path, bool withIntermediateDirectories) const
