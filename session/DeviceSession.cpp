@@ -34,6 +34,7 @@ DeviceSession::DeviceSession(springboard::Device device)
     m_host = std::make_unique<springboard::SpringBoard>(std::move(device));
     m_host->loadLibrary(lumora::initialisers());
     m_host->buildWindows();
+    m_generation = objc::Runtime::processGeneration();
 }
 
 DeviceSession::~DeviceSession()
@@ -45,9 +46,9 @@ long DeviceSession::end()
 {
     if (!m_host)
         return 0;
-    auto generation = objc::Runtime::processGeneration();
+    // A host booted since has ended this process already; then this only lets the host go.
     m_host.reset();
-    return objc::Runtime::liveObjects(generation);
+    return objc::Runtime::liveObjects(m_generation);
 }
 
 void DeviceSession::writePreferences(const Preferences& preferences)

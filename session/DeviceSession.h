@@ -2,6 +2,7 @@
 
 #include "springboard/SpringBoard.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -33,4 +34,5 @@ public:
 
 private:
     std::unique_ptr<springboard::SpringBoard> m_host;
+    std::uint64_t m_generation { 0 };
 };
