@@ -40,6 +40,8 @@ public:
         m_scene = std::make_unique<DeviceScene>(std::move(device));
         overlay = LMAmpiroDisplayView::sharedInstance();
     }
+    // The overlay goes before its process ends.
+    ~AmpiroScene() { overlay.reset(); }
 
     springboard::SpringBoard& host() { return m_scene->host(); }
 
