@@ -4,6 +4,7 @@
 #include "objc/Runtime.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace dispatch {
 namespace {

@@ -17,7 +17,7 @@ template <class T> std::shared_ptr<T> sharedInstance()
         shared = T::create();
         objc::Runtime::atProcessEnd(objc::ProcessEndStage::SharedInstances, [] {
             // Out of the slot before it goes, so its destructor finds no half-released instance.
-            auto ended = std::move(shared);
+            [[maybe_unused]] auto ended = std::move(shared);
         });
     });
     return shared;

@@ -25,7 +25,7 @@ public:
             m_generation = generation;
             // Released when the process ends, not when the next one first looks.
             Runtime::atProcessEnd(ProcessEndStage::ProcessState, [this] {
-                T ended = std::exchange(m_value, m_initial);
+                [[maybe_unused]] T ended = std::exchange(m_value, m_initial);
             });
         }
         return m_value;
