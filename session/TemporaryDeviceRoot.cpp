@@ -24,5 +24,6 @@ void TemporaryDeviceRoot::write(std::string_view devicePath, std::string_view co
 {
     auto file = hostPath(devicePath);
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }

@@ -42,7 +42,8 @@ std::shared_ptr<LMSettings> LMSettings::sharedInstance()
     static std::shared_ptr<LMSettings> s_shared;
     dispatch_once(&onceToken, [] {
         s_shared = std::make_shared<LMSettings>();
-        objc::Runtime::atProcessEnd(objc::ProcessEndStage::SharedInstances, [] { [[maybe_unused]] auto ended = std::move(s_shared); });
+        objc::Runtime::atProcessEnd(objc::ProcessEndStage::SharedInstances,
+            [] { [[maybe_unused]] auto ended = std::move(s_shared); });
     });
     return s_shared;
 }

@@ -63,8 +63,10 @@ TEST_F(RunLoopTest, ATimerWhoseTargetDiesMidPassIsDroppedBeforeItFires)
 {
     auto doomed = std::make_shared<Owner>();
     auto survivor = std::make_shared<Owner>();
-    std::weak_ptr<NSTimer> doomedTimer = NSTimer::scheduledTimerWithTimeInterval(0.6, doomed, &Owner::tick, true);
-    NSTimer::scheduledTimerWithTimeInterval(0.5, [&](NSTimer*) { doomed.reset(); }, false);
+    std::weak_ptr<NSTimer> doomedTimer
+        = NSTimer::scheduledTimerWithTimeInterval(0.6, doomed, &Owner::tick, true);
+    NSTimer::scheduledTimerWithTimeInterval(
+        0.5, [&](NSTimer*) { doomed.reset(); }, false);
     NSTimer::scheduledTimerWithTimeInterval(0.7, survivor, &Owner::tick, true);
     loop().advance(1.5);
     EXPECT_TRUE(doomedTimer.expired());
@@ -75,7 +77,8 @@ TEST_F(RunLoopTest, ATimerWhoseTargetDiesMidPassIsDroppedBeforeItFires)
 TEST_F(RunLoopTest, TheEndOfAProcessInvalidatesAndDropsEveryTimerAndBlock)
 {
     bool ran = false;
-    auto timer = NSTimer::scheduledTimerWithTimeInterval(1.0, [&](NSTimer*) { ran = true; }, true);
+    auto timer = NSTimer::scheduledTimerWithTimeInterval(
+        1.0, [&](NSTimer*) { ran = true; }, true);
     dispatch_async(dispatch_get_main_queue(), [&] { ran = true; });
     dispatch_after(0.5, dispatch_get_main_queue(), [&] { ran = true; });
     objc::Runtime::endProcess();
