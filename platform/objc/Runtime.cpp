@@ -30,8 +30,8 @@ struct EndHandlers {
     std::mutex mutex;
     Handlers once;
     Handlers always;
-    // Whether the current generation has begun or touched anything since the last end.
-    bool ended { false };
+    // Ended: nothing has begun or registered since the last end.
+    enum class State { Running, Ending, Ended } state { State::Running };
 };
 
 EndHandlers& endHandlers()
@@ -50,6 +50,36 @@ Registry& registry()
 {
     static Registry instance;
     return instance;
+}
+
+void runEndStages(EndHandlers& handlers)
+{
+    for (auto stage : { ProcessEndStage::Timers, ProcessEndStage::Overlays, ProcessEndStage::Windows,
+             ProcessEndStage::SharedInstances, ProcessEndStage::ProcessState }) {
+        std::vector<std::function<void()>> always;
+        {
+            std::lock_guard lock(handlers.mutex);
+            auto [first, last] = handlers.always.equal_range(stage);
+            for (auto entry = first; entry != last; ++entry)
+                always.push_back(entry->second);
+        }
+        for (auto& handler : always)
+            handler();
+        for (;;) {
+            std::function<void()> handler;
+            {
+                std::lock_guard lock(handlers.mutex);
+                auto [first, last] = handlers.once.equal_range(stage);
+                if (first == last)
+                    break;
+                // The latest first: what was made last goes first.
+                auto entry = std::prev(last);
+                handler = std::move(entry->second);
+                handlers.once.erase(entry);
+            }
+            handler();
+        }
+    }
 }
 
 } // namespace
@@ -82,7 +112,7 @@ void Runtime::beginProcess()
 {
     endProcess();
     std::lock_guard lock(endHandlers().mutex);
-    endHandlers().ended = false;
+    endHandlers().state = EndHandlers::State::Running;
 }
 
 void Runtime::endProcess()
@@ -90,48 +120,34 @@ void Runtime::endProcess()
     auto& handlers = endHandlers();
     {
         std::lock_guard lock(handlers.mutex);
-        if (handlers.ended)
+        if (handlers.state != EndHandlers::State::Running)
             return;
-        handlers.ended = true;
+        handlers.state = EndHandlers::State::Ending;
     }
-    for (auto stage : { ProcessEndStage::Timers, ProcessEndStage::Overlays, ProcessEndStage::Windows,
-             ProcessEndStage::SharedInstances, ProcessEndStage::ProcessState }) {
-        std::vector<std::function<void()>> always;
-        {
-            std::lock_guard lock(handlers.mutex);
-            auto [first, last] = handlers.always.equal_range(stage);
-            for (auto entry = first; entry != last; ++entry)
-                always.push_back(entry->second);
-        }
-        for (auto& handler : always)
-            handler();
-        for (;;) {
-            std::function<void()> handler;
-            {
-                std::lock_guard lock(handlers.mutex);
-                auto [first, last] = handlers.once.equal_range(stage);
-                if (first == last)
-                    break;
-                // The latest first: what was made last goes first.
-                auto entry = std::prev(last);
-                handler = std::move(entry->second);
-                handlers.once.erase(entry);
-            }
-            handler();
-        }
+    // A handler registered while ending for a stage already passed (a shared instance made by a
+    // destructor) still runs within this end: the stages run again until none is left.
+    for (bool again = true; again;) {
+        runEndStages(handlers);
+        std::lock_guard lock(handlers.mutex);
+        again = !handlers.once.empty();
     }
-    auto& reg = registry();
-    std::unique_lock lock(reg.mutex);
-    reg.registered.clear();
-    for (auto& [name, cls] : reg.defined)
-        cls->forgetMethods();
-    reg.generation.fetch_add(1, std::memory_order_acq_rel);
+    {
+        auto& reg = registry();
+        std::unique_lock lock(reg.mutex);
+        reg.registered.clear();
+        for (auto& [name, cls] : reg.defined)
+            cls->forgetMethods();
+        reg.generation.fetch_add(1, std::memory_order_acq_rel);
+    }
+    std::lock_guard lock(handlers.mutex);
+    handlers.state = EndHandlers::State::Ended;
 }
 
 void Runtime::atProcessEnd(ProcessEndStage stage, std::function<void()> handler)
 {
     std::lock_guard lock(endHandlers().mutex);
-    endHandlers().ended = false;
+    if (endHandlers().state == EndHandlers::State::Ended)
+        endHandlers().state = EndHandlers::State::Running;
     endHandlers().once.emplace(stage, std::move(handler));
 }
 

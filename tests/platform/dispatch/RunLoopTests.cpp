@@ -64,13 +64,13 @@ TEST_F(RunLoopTest, ATimerWhoseTargetDiesMidPassIsDroppedBeforeItFires)
     auto doomed = std::make_shared<Owner>();
     auto survivor = std::make_shared<Owner>();
     std::weak_ptr<NSTimer> doomedTimer
-        = NSTimer::scheduledTimerWithTimeInterval(0.6, doomed, &Owner::tick, true);
+        = NSTimer::scheduledTimerWithTimeInterval(0.625, doomed, &Owner::tick, true);
     NSTimer::scheduledTimerWithTimeInterval(
         0.5, [&](NSTimer*) { doomed.reset(); }, false);
-    NSTimer::scheduledTimerWithTimeInterval(0.7, survivor, &Owner::tick, true);
-    loop().advance(1.5);
+    NSTimer::scheduledTimerWithTimeInterval(0.75, survivor, &Owner::tick, true);
+    loop().advance(1.75);
     EXPECT_TRUE(doomedTimer.expired());
-    EXPECT_EQ(survivor->fired, (std::vector<double> { 0.7, 1.4 }));
+    EXPECT_EQ(survivor->fired, (std::vector<double> { 0.75, 1.5 }));
     EXPECT_EQ(loop().scheduledTimerCount(), 1u);
 }
 
