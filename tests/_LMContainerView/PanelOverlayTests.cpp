@@ -8,6 +8,7 @@
 #include "LMMelodra/LMMusicDisplayView.h"
 #include "_LMContainerView/LMView.h"
 #include "contracts/TimerManager.h"
+#include "objc/ProcessLocal.h"
 #include "orblib/DeviceWeather.h"
 #include "overlays/LMTimeDisplayView.h"
 #include "overlays/LMWeatherDisplayView.h"
@@ -55,13 +56,14 @@ public:
 
     static std::shared_ptr<RecordingTimerManager> install()
     {
-        static std::shared_ptr<RecordingTimerManager> s_shared;
+        // The process's: it goes when the process ends.
+        static objc::ProcessLocal<std::shared_ptr<RecordingTimerManager>> s_shared;
         s_shared = std::make_shared<RecordingTimerManager>();
         staticClass()->addClassMethod(
             contracts::TimerManager::sharedManager.selector(),
-            +[](Class, SEL) -> std::shared_ptr<NSObject> { return s_shared; });
+            +[](Class, SEL) -> std::shared_ptr<NSObject> { return *s_shared; });
         objc::Runtime::registerClass(staticClass());
-        return s_shared;
+        return *s_shared;
     }
 
     std::string defaultSound() override { return {}; }
