@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <random>
 #include <stdexcept>
 
@@ -84,11 +85,12 @@ void Alarm::setTitle(const std::string& title)
 namespace {
 
 // The next ringing found for a time of day, which stays the answer from the moment it was
-// worked out until it comes, unless the device changes time zone.
+// worked out until it comes, unless the device changes time zone. Kept as a time, not a date
+// object: the cache outlives simulated processes, their objects must not.
 struct NextRinging {
     std::shared_ptr<NSTimeZone> timeZone;
     NSTimeInterval computedAt { 0 };
-    std::shared_ptr<NSDate> fireDate;
+    std::optional<NSTimeInterval> fireTime;
 };
 
 NextRinging& nextRinging(int hour, int minute)
@@ -105,11 +107,13 @@ std::shared_ptr<NSDate> Alarm::nextFireDate()
     auto now = NSDate::date();
     auto& kept = nextRinging(m_settings.hour, m_settings.minute);
     auto seconds = now->timeIntervalSinceReferenceDate();
-    if (kept.fireDate && kept.timeZone == zone && seconds >= kept.computedAt
-        && seconds < kept.fireDate->timeIntervalSinceReferenceDate())
-        return kept.fireDate;
-    kept = { zone, seconds, nextFireDateAfter(now) };
-    return kept.fireDate;
+    if (!(kept.fireTime && kept.timeZone == zone && seconds >= kept.computedAt && seconds < *kept.fireTime)) {
+        auto fireDate = nextFireDateAfter(now);
+        kept = { zone, seconds,
+            fireDate ? std::optional(fireDate->timeIntervalSinceReferenceDate()) : std::nullopt };
+        return fireDate;
+    }
+    return NSDate::dateWithTimeIntervalSinceReferenceDate(*kept.fireTime);
 }
 
 std::shared_ptr<NSDate> Alarm::nextFireDateAfter(const std::shared_ptr<NSDate>& now) const

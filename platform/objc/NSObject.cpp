@@ -1,5 +1,7 @@
 #include "objc/NSObject.h"
 
+#include "objc/LiveObjectRecord.h"
+
 Class NSObject::staticClass()
 {
     static const Class cls = objc::Runtime::defineClass("NSObject", nullptr);
@@ -10,11 +12,13 @@ NSObject::NSObject()
     : m_processGeneration(objc::Runtime::processGeneration())
 {
     objc::Runtime::objectMade(m_processGeneration);
+    objc::LiveObjectRecord::made(this, m_processGeneration);
 }
 
 NSObject::~NSObject()
 {
     objc::Runtime::objectDestroyed(m_processGeneration);
+    objc::LiveObjectRecord::destroyed(this);
 }
 
 void objc::keepAcrossProcesses(const NSObject& object)
@@ -24,4 +28,5 @@ void objc::keepAcrossProcesses(const NSObject& object)
     Runtime::objectDestroyed(object.m_processGeneration);
     object.m_processGeneration = 0;
     Runtime::objectMade(0);
+    LiveObjectRecord::made(&object, 0);
 }

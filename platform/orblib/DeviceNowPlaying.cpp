@@ -21,6 +21,9 @@ std::shared_ptr<const NowPlayingItem> DeviceNowPlaying::item()
 
 void DeviceNowPlaying::setItem(std::optional<NowPlayingItem> item)
 {
+    // The device's, whichever process published it.
+    if (item && item->artwork)
+        objc::keepAcrossProcesses(*item->artwork);
     itemSetting().set(item ? std::make_shared<const NowPlayingItem>(std::move(*item)) : nullptr);
 }
 
