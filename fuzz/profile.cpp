@@ -3,8 +3,9 @@
 #include "DeviceProfile.h"
 #include "InputError.h"
 
+#include "session/TemporaryFolder.h"
+
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -13,13 +14,8 @@ namespace {
 // A folder for the profile, and the pictures a profile may name beside it.
 std::filesystem::path profilePath()
 {
-    static const auto folder = [] {
-        auto pattern = (std::filesystem::temp_directory_path() / "lumora-fuzz-profile-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return std::filesystem::path(pattern);
-    }();
-    return folder / "device.json";
+    static const TemporaryFolder folder { "lumora-fuzz-profile" };
+    return folder.path() / "device.json";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "contracts/ClassMessages.h"
 #include "contracts/OBColorFactory.h"
 #include "contracts/OBPreferenceManager.h"
+#include "contracts/PreferenceFilePath.h"
 #include "dispatch/Once.h"
 #include "foundation/NSString.h"
 #include "foundation/ScalarValue.h"
@@ -14,8 +15,6 @@
 #include <variant>
 
 namespace {
-
-const std::string preferencePath = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
 
 enum class Row : std::size_t {
 #define LM_ROW(name, fallback) name,
@@ -52,7 +51,7 @@ void LMSettings::reload()
 {
     static objc::ClassRef managerClass { "OBPreferenceManager" };
     m_prefs.store(contracts::make<contracts::OBPreferenceManager>(
-        managerClass, contracts::OBPreferenceManager::initWithContentsOfFile, preferencePath));
+        managerClass, contracts::OBPreferenceManager::initWithContentsOfFile, std::string(contracts::preferenceFilePath)));
     m_generation.fetch_add(1, std::memory_order_acq_rel);
 }
 

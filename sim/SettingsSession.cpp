@@ -5,11 +5,9 @@
 #include "preferences/DeviceProcesses.h"
 #include "preferences/PSTableCell.h"
 #include "preferences/SettingsApplication.h"
-#include "prefs/LumoraPrefsBundle.h"
-#include "springboard/ResourceBundleInstaller.h"
+#include "session/SettingsLaunch.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 SettingsSession::SettingsSession(Simulator& simulator)
     : m_simulator(simulator)
@@ -19,15 +17,8 @@ SettingsSession::~SettingsSession() = default;
 
 void SettingsSession::open()
 {
-    if (!m_application) {
-        if (auto failure
-            = springboard::ResourceBundleInstaller::install(LUMORA_PREFS_BUNDLE_DIR, lumoraprefs::bundlePath))
-            throw std::runtime_error(*failure);
-        m_application
-            = std::make_unique<preferences::SettingsApplication>(std::vector<preferences::PreferenceBundle> {
-                { std::string(lumoraprefs::title), std::string(lumoraprefs::bundlePath),
-                    std::string(lumoraprefs::rootClassName), { &lumoraprefs::registerClasses } } });
-    }
+    if (!m_application)
+        m_application = launchSettingsWithLumora();
     m_application->open();
 }
 

@@ -14,10 +14,7 @@ FuzzDevice::FuzzDevice()
     objc::Runtime::beginProcess();
 }
 
-FuzzDevice::~FuzzDevice()
-{
-    objc::Runtime::endProcess();
-}
+FuzzDevice::~FuzzDevice() = default;
 
 void FuzzDevice::require(bool condition)
 {

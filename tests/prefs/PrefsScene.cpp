@@ -1,29 +1,21 @@
 #include "prefs/PrefsScene.h"
 
+#include "contracts/PreferenceFilePath.h"
 #include "preferences/PSListController.h"
 #include "preferences/PSSpecifier.h"
 #include "preferences/PSTableCell.h"
 #include "preferences/PreferencePlist.h"
 #include "preferences/SettingsApplication.h"
-#include "prefs/LumoraPrefsBundle.h"
-#include "springboard/ResourceBundleInstaller.h"
+#include "session/SettingsLaunch.h"
 #include "uikit/UIWindow.h"
 #include "uikit/ViewFinder.h"
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 PrefsScene::PrefsScene(springboard::Device device, const Preferences& preferences)
     : m_fixture(std::move(device), preferences)
 {
-    if (auto failure
-        = springboard::ResourceBundleInstaller::install(LUMORA_PREFS_BUNDLE_DIR, lumoraprefs::bundlePath))
-        throw std::runtime_error(*failure);
-    m_settings
-        = std::make_unique<preferences::SettingsApplication>(std::vector<preferences::PreferenceBundle> {
-            { std::string(lumoraprefs::title), std::string(lumoraprefs::bundlePath),
-                std::string(lumoraprefs::rootClassName), { &lumoraprefs::registerClasses } } });
+    m_settings = launchSettingsWithLumora();
     m_settings->open();
 }
 
@@ -62,6 +54,5 @@ void PrefsScene::openLumora(std::initializer_list<std::string> path)
 
 std::shared_ptr<NSObject> PrefsScene::stored(const std::string& key)
 {
-    return preferences::PreferencePlist::value(
-        "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist", key);
+    return preferences::PreferencePlist::value(contracts::preferenceFilePath, key);
 }

@@ -2,6 +2,7 @@
 #include "settings/LMSettings.h"
 
 #include "contracts/OBPreferenceManager.h"
+#include "contracts/PreferenceFilePath.h"
 #include "foundation/NSArray.h"
 #include "foundation/NSData.h"
 #include "foundation/NSDictionary.h"
@@ -23,7 +24,7 @@
 
 namespace {
 
-const char* const preferencePath = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
+const char* const preferencePath = contracts::preferenceFilePath;
 
 std::string describe(bool value)
 {
