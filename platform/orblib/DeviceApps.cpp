@@ -41,8 +41,12 @@ void DeviceApps::setApps(std::vector<InstalledApp> apps)
     std::vector<InstalledApp> unique;
     for (auto& app : apps) {
         if (std::ranges::none_of(
-                unique, [&](auto& kept) { return kept.bundleIdentifier == app.bundleIdentifier; }))
+                unique, [&](auto& kept) { return kept.bundleIdentifier == app.bundleIdentifier; })) {
+            // The device's, whichever process installed it.
+            if (app.icon)
+                objc::keepAcrossProcesses(*app.icon);
             unique.push_back(std::move(app));
+        }
     }
     appsSetting().set(std::make_shared<const std::vector<InstalledApp>>(std::move(unique)));
 }

@@ -1,5 +1,7 @@
 #include "orblib/DeviceNotifications.h"
 
+#include "uikit/UIImage.h"
+
 #include <algorithm>
 #include <mutex>
 
@@ -23,6 +25,9 @@ Store& store()
 std::uint64_t addLocked(Store& data, NotificationRecord record)
 {
     ++data.version;
+    // The device's, whichever process posted it.
+    if (record.attachment)
+        objc::keepAcrossProcesses(*record.attachment);
     record.identifier = ++data.lastIdentifier;
     // Newest first; of equal dates, the later added first.
     auto position = std::find_if(data.notifications.begin(), data.notifications.end(),

@@ -1,7 +1,12 @@
 #include "support/host/HostFixture.h"
 
 #include "dispatch/NSTimer.h"
+#include "orblib/DeviceApps.h"
+#include "orblib/DeviceNotifications.h"
+#include "orblib/DeviceNowPlaying.h"
 #include "overlays/LMTimeDisplayView.h"
+#include "uikit/Bitmap.h"
+#include "uikit/UIImage.h"
 #include "uikit/UIApplication.h"
 #include "uikit/UIView.h"
 #include "uikit/UIWindow.h"
@@ -45,4 +50,30 @@ TEST(DeviceSessionTest, EndingAProcessWithAnOverlayOpenReleasesEverything)
     EXPECT_TRUE(weakOverlay.expired());
     EXPECT_TRUE(window.expired());
     EXPECT_EQ(dispatch::RunLoop::main().scheduledTimerCount(), 0u);
+}
+
+// What a process hands to the device (an installed app's icon, a notification's picture, the
+// artwork of what plays) is the device's: it stays after the process ends and is not counted
+// among the process's survivors.
+TEST(DeviceSessionTest, PicturesHandedToTheDeviceOutliveTheProcessThatMadeThem)
+{
+    std::weak_ptr<UIImage> icon, attachment, artwork;
+    {
+        HostFixture fixture;
+        auto picture = [] { return UIImage::imageWithBitmap(Bitmap(2, 2)); };
+        auto made = picture();
+        icon = made;
+        orblib::DeviceApps::setApps({ { "com.example.app", "App", made, "" } });
+        made = picture();
+        attachment = made;
+        orblib::DeviceNotifications::add({ .app = "com.example.app", .attachment = made });
+        made = picture();
+        artwork = made;
+        orblib::DeviceNowPlaying::setItem(orblib::NowPlayingItem { "Song", "Artist", "Album", made });
+    }
+    EXPECT_FALSE(icon.expired() || attachment.expired() || artwork.expired());
+    orblib::DeviceApps::setApps({});
+    orblib::DeviceNotifications::set({});
+    orblib::DeviceNowPlaying::setItem(std::nullopt);
+    EXPECT_TRUE(icon.expired() && attachment.expired() && artwork.expired());
 }
