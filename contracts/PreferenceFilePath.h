@@ -3,6 +3,7 @@
 // Where the Settings app keeps Lumora's preferences on the device's disk.
 namespace contracts {
 
-inline constexpr const char* preferenceFilePath = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
+inline constexpr const char* preferenceFilePath
+    = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
 
 } // namespace contracts

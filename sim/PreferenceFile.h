@@ -6,8 +6,8 @@
 #include "objc/NSObject.h"
 
 #include <cstdint>
-#include <memory>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>

@@ -24,9 +24,8 @@ public:
             m_value = m_initial;
             m_generation = generation;
             // Released when the process ends, not when the next one first looks.
-            Runtime::atProcessEnd(ProcessEndStage::ProcessState, [this] {
-                [[maybe_unused]] T ended = std::exchange(m_value, m_initial);
-            });
+            Runtime::atProcessEnd(ProcessEndStage::ProcessState,
+                [this] { [[maybe_unused]] T ended = std::exchange(m_value, m_initial); });
         }
         return m_value;
     }

@@ -6,8 +6,8 @@
 #include "orblib/DeviceNowPlaying.h"
 #include "overlays/LMTimeDisplayView.h"
 #include "uikit/Bitmap.h"
-#include "uikit/UIImage.h"
 #include "uikit/UIApplication.h"
+#include "uikit/UIImage.h"
 #include "uikit/UIView.h"
 #include "uikit/UIWindow.h"
 

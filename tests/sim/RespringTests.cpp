@@ -38,5 +38,6 @@ TEST(Respring, WithTheClockOverlayOpenLeavesNothingOfTheEndedProcessAndTheHeapFl
     // The first resprings fill caches kept for the OS process (fonts, calendars, formats); after
     // that a respring leaves the heap as it found it. (Under AddressSanitizer the heap is not
     // malloc's and reads 0; the leak checker covers it there.)
-    EXPECT_LT(heap.back(), heap[3] + 64 * 1024) << "heap after 4 resprings " << heap[3] << ", after 12 " << heap.back();
+    EXPECT_LT(heap.back(), heap[3] + 64 * 1024)
+        << "heap after 4 resprings " << heap[3] << ", after 12 " << heap.back();
 }
