@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to both readers of an app list file: the support library's app chooser
 // (its switches) and the panel's launcher (its icons). Neither may crash, and the chooser's
 // table must answer for every row it counts.
+#include "contracts/PreferenceFilePath.h"
 #include "foundation/NSData.h"
 #include "foundation/NSDictionary.h"
 #include "foundation/NSNumber.h"
@@ -21,14 +22,14 @@
 namespace {
 
 const char* const chooserOwner = "com.example.fuzz";
-const char* const preferencePath = "/private/var/mobile/Library/Preferences/com.Orbelin.Lumora.plist";
 
 void prepareDevice()
 {
     orblib::registerClasses();
     UIScreen::setMainScreen(CGRectMake(0, 0, 375, 667), 2);
     // The launcher reads the list only when the user chose their own apps.
-    NSDictionary({ { "useCustomApps", NSNumber::numberWithBool(true) } }).writeToFile(preferencePath, false);
+    NSDictionary({ { "useCustomApps", NSNumber::numberWithBool(true) } })
+        .writeToFile(contracts::preferenceFilePath, false);
     LMSettings::sharedInstance()->reload();
 }
 

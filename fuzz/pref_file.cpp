@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static FuzzDevice device;
     [[maybe_unused]] static const bool registered = (orblib::registerClasses(), true);
-    FuzzDevice::require(NSData(std::vector<std::uint8_t>(data, data + size)).writeToFile(contracts::preferenceFilePath, false));
+    FuzzDevice::require(NSData(std::vector<std::uint8_t>(data, data + size))
+                            .writeToFile(contracts::preferenceFilePath, false));
     auto settings = LMSettings::sharedInstance();
     settings->reload();
     readEveryGetter(*settings);

@@ -50,8 +50,8 @@ std::shared_ptr<LMSettings> LMSettings::sharedInstance()
 void LMSettings::reload()
 {
     static objc::ClassRef managerClass { "OBPreferenceManager" };
-    m_prefs.store(contracts::make<contracts::OBPreferenceManager>(
-        managerClass, contracts::OBPreferenceManager::initWithContentsOfFile, std::string(contracts::preferenceFilePath)));
+    m_prefs.store(contracts::make<contracts::OBPreferenceManager>(managerClass,
+        contracts::OBPreferenceManager::initWithContentsOfFile, std::string(contracts::preferenceFilePath)));
     m_generation.fetch_add(1, std::memory_order_acq_rel);
 }
 
