@@ -21,7 +21,7 @@ TEST(Respring, WithTheClockOverlayOpenLeavesNothingOfTheEndedProcessAndTheHeapFl
     OutputFolder output(std::filesystem::temp_directory_path());
     Simulator simulator(DeviceProfile::demo());
     std::ostringstream printed;
-    ScriptRunner runner(simulator, output, printed);
+    ScriptRunner runner(simulator, output, printed, printed);
     auto script = Script::parse("advance 1s\n"
                                 "tap _timeContainerView\n"
                                 "advance 1s\n"
