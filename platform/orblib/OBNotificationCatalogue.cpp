@@ -27,6 +27,15 @@ struct Made {
 Made& made()
 {
     static Made instance;
+    // The catalogue holds the process's objects (sections, rows, icons): it goes with the process.
+    [[maybe_unused]] static const bool forgottenAtProcessEnd = [] {
+        objc::Runtime::atEveryProcessEnd(objc::ProcessEndStage::ProcessState, [] {
+            std::lock_guard lock(instance.mutex);
+            instance.catalogue.reset();
+            instance.apps.reset();
+        });
+        return true;
+    }();
     return instance;
 }
 
