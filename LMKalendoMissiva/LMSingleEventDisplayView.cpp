@@ -59,10 +59,7 @@ std::shared_ptr<LMSingleEventDisplayView> LMSingleEventDisplayView::create()
 void LMSingleEventDisplayView::buildContent()
 {
     m_themeColor = settings()->themeColor();
-    m_appIconImageView = UIImageView::create();
-    m_appIconImageView->setAccessibilityIdentifier("appIconImageView");
-    m_appIconImageView->setUserInteractionEnabled(false);
-    displayContainerView()->addSubview(m_appIconImageView);
+    m_appIconImageView = addContentImageView("appIconImageView");
     auto font = UIFont::fontWithName("HelveticaNeue-Light", 14);
     m_eventTypeLabel = addContentLabel("eventTypeLabel", m_themeColor, font, 3);
     m_eventDescriptionLabel = addContentLabel("eventDescriptionLabel", m_themeColor, font, 0);

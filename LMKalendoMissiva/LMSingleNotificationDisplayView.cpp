@@ -84,21 +84,15 @@ void LMSingleNotificationDisplayView::buildContent()
 {
     m_themeColor = settings()->themeColor();
 
-    m_appIconImageView = UIImageView::create();
-    m_appIconImageView->setAccessibilityIdentifier("appIconImageView");
-    m_appIconImageView->setUserInteractionEnabled(false);
-    displayContainerView()->addSubview(m_appIconImageView);
+    m_appIconImageView = addContentImageView("appIconImageView");
 
     m_appNameLabel = addLabel("appNameLabel", 2);
     m_notificationDescriptionLabel = addLabel("notificationDescriptionLabel", 0);
     m_notificationDescriptionLabel->setLineBreakMode(NSLineBreakByWordWrapping);
 
-    m_attachmentImageView = UIImageView::create();
-    m_attachmentImageView->setAccessibilityIdentifier("attachmentImageView");
-    m_attachmentImageView->setUserInteractionEnabled(false);
+    m_attachmentImageView = addContentImageView("attachmentImageView");
     m_attachmentImageView->layer().setCornerRadius(5);
     m_attachmentImageView->layer().setMasksToBounds(true);
-    displayContainerView()->addSubview(m_attachmentImageView);
 
     m_launchAppButton = addButton(
         "launchAppButton", UIColor::grayColor(), &LMSingleNotificationDisplayView::launchAppButtonReleased);

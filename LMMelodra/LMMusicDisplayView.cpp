@@ -51,7 +51,7 @@ void LMMusicDisplayView::buildContent()
     auto self = objc::retain(this);
     m_themeColor = settings()->themeColor();
 
-    m_nowPlayingArtworkImageView = addImageView("nowPlayingArtworkImageView", nullptr);
+    m_nowPlayingArtworkImageView = addContentImageView("nowPlayingArtworkImageView");
     m_nowPlayingArtworkImageView->setBackgroundColor(UIColor::blackColor());
     m_nowPlayingArtworkImageView->setUserInteractionEnabled(true);
     m_nowPlayingArtworkImageView->layer().setCornerRadius(15.0);
@@ -81,25 +81,16 @@ void LMMusicDisplayView::buildContent()
         self, &LMMusicDisplayView::volumeSliderValueChanged, UIControlEventValueChanged);
     displayContainerView()->addSubview(m_volumeSlider);
 
-    m_volumeMinImageView = addImageView("volumeMinImageView", LMMelodraImage("MusicControls/MusicLow"));
-    m_volumeMaxImageView = addImageView("volumeMaxImageView", LMMelodraImage("MusicControls/MusicHigh"));
+    m_volumeMinImageView = addContentImageView("volumeMinImageView", LMMelodraImage("MusicControls/MusicLow"));
+    m_volumeMaxImageView = addContentImageView("volumeMaxImageView", LMMelodraImage("MusicControls/MusicHigh"));
 
     NSTimer::scheduledTimerWithTimeInterval(refreshInterval, self, &LMMusicDisplayView::updateTimer, true);
-}
-
-std::shared_ptr<UIImageView> LMMusicDisplayView::addImageView(
-    const char* identifier, std::shared_ptr<UIImage> image)
-{
-    auto view = UIImageView::initWithImage(std::move(image));
-    view->setAccessibilityIdentifier(identifier);
-    displayContainerView()->addSubview(view);
-    return view;
 }
 
 std::shared_ptr<UIImageView> LMMusicDisplayView::addButton(const char* identifier,
     std::shared_ptr<UIImage> image, void (LMMusicDisplayView::*action)(UITapGestureRecognizer*))
 {
-    auto button = addImageView(identifier, std::move(image));
+    auto button = addContentImageView(identifier, std::move(image));
     button->setUserInteractionEnabled(true);
     button->addGestureRecognizer(std::make_shared<UITapGestureRecognizer>(objc::retain(this), action));
     return button;

@@ -56,7 +56,6 @@ private:
     void buildContent();
     std::shared_ptr<UIImageView> addButton(const char* identifier, std::shared_ptr<UIImage>,
         void (LMMusicDisplayView::*action)(UITapGestureRecognizer*));
-    std::shared_ptr<UIImageView> addImageView(const char* identifier, std::shared_ptr<UIImage>);
 
     std::shared_ptr<UIColor> m_themeColor;
     LMPlaybackControls m_playback;

@@ -4,6 +4,7 @@
 #include "settings/LMSettings.h"
 #include "uikit/UIColor.h"
 #include "uikit/UIFont.h"
+#include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
 #include "uikit/UIWindow.h"
 
@@ -54,4 +55,12 @@ std::shared_ptr<UILabel> LMDisplayOverlay::addContentLabel(
     label->setAdjustsFontSizeToFitWidth(true);
     displayContainerView()->addSubview(label);
     return label;
+}
+
+std::shared_ptr<UIImageView> LMDisplayOverlay::addContentImageView(const char* identifier, std::shared_ptr<UIImage> image)
+{
+    auto view = UIImageView::initWithImage(std::move(image));
+    view->setAccessibilityIdentifier(identifier);
+    displayContainerView()->addSubview(view);
+    return view;
 }

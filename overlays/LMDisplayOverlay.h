@@ -9,6 +9,8 @@
 class LMSettings;
 class UIColor;
 class UIFont;
+class UIImage;
+class UIImageView;
 class UILabel;
 class UIWindow;
 
@@ -37,6 +39,9 @@ protected:
     // A centred, shrink-to-fit label that lets touches through, added to the container view.
     std::shared_ptr<UILabel> addContentLabel(const char* identifier, std::shared_ptr<UIColor> color,
         std::shared_ptr<UIFont> font, NSInteger lines);
+
+    // An image view sized to its image (none yet by default), added to the container view.
+    std::shared_ptr<UIImageView> addContentImageView(const char* identifier, std::shared_ptr<UIImage> image = nullptr);
 
     // The module's dim-reset setting, read afresh.
     virtual bool resetsLockScreenDim() const = 0;
