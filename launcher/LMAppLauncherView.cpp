@@ -1,6 +1,7 @@
 #include "launcher/LMAppLauncherView.h"
 
 #include "base/LMEnums.h"
+#include "contracts/AppListFilePath.h"
 #include "contracts/OBAppItem.h"
 #include "contracts/OBAppItemsProvider.h"
 #include "contracts/OBSBUIController.h"
@@ -20,8 +21,7 @@
 
 namespace {
 
-const std::string appListPath
-    = std::string("/private/var/mobile/Library/Preferences/com.orbelin.lumora") + ".applist.activeapps";
+const std::string appListPath = contracts::appListFilePath;
 
 using AppItems = std::vector<std::shared_ptr<contracts::OBAppItem>>;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contracts/AppListFilePath.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,8 +12,7 @@ namespace orblib {
 // one line per app, its bundle identifier, in the order chosen, each line ended by a line feed.
 class AppListFile {
 public:
-    static constexpr std::string_view devicePath
-        = "/private/var/mobile/Library/Preferences/com.orbelin.lumora.applist.activeapps";
+    static constexpr std::string_view devicePath = contracts::appListFilePath;
 
     // Replaces the file on the device's disk whole or not at all, making its folder when missing;
     // false when the disk cannot take it. No apps gives an empty file: a choice of none, not the
