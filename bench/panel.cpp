@@ -3,12 +3,7 @@
 // the processor time of one simulated hour lit and with the display off, beside the same hour of
 // a run loop with one empty 1-second timer; what one tick of each timer costs, beside that empty
 // timer's tick; and the heap after one simulated hour, two days and seven days (flat after the first day).
-#include "DeviceProfile.h"
-#include "DeviceRoot.h"
-#include "OutputFolder.h"
-#include "Script.h"
-#include "ScriptRunner.h"
-#include "Simulator.h"
+#include "support/DemoPhone.h"
 
 #include "LMAmpiro/LMAmpiroDisplayView.h"
 #include "LMMelodra/LMMelodraView.h"
@@ -20,10 +15,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <malloc.h>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <time.h>
 
@@ -44,31 +37,6 @@ double heapBytesInUse()
     return static_cast<double>(mallinfo2().uordblks);
 }
 
-// The demo device on a fresh temporary disk, booted as `lumora-sim -e 'set idleTimerDuration
-// 100000' -e respring` does, so that the screen stays lit for days unless turned off.
-class DemoPhone {
-public:
-    DemoPhone()
-        : m_root(std::nullopt, false)
-        , m_output(std::filesystem::temp_directory_path())
-        , m_simulator(DeviceProfile::demo())
-    {
-        run("set idleTimerDuration 100000\nrespring\nadvance 6s\n");
-    }
-
-    void run(const std::string& script)
-    {
-        std::ostringstream ignored;
-        ScriptRunner(m_simulator, m_output, ignored, ignored).run(Script::parse(script, "bench"));
-    }
-    void advance(double seconds) { m_simulator.advance(seconds); }
-
-private:
-    DeviceRoot m_root;
-    OutputFolder m_output;
-    Simulator m_simulator;
-};
-
 // The floor: one simulated hour of a run loop with a single 1-second timer that does nothing.
 double emptyTimerHourSeconds()
 {
@@ -87,7 +55,7 @@ double emptyTimerHourSeconds()
 void IdleHour(benchmark::State& state, bool displayOn)
 {
     double floor = emptyTimerHourSeconds();
-    DemoPhone phone;
+    DemoPhone phone(DemoPhone::staysLit);
     if (!displayOn)
         phone.run("display off\n");
     double total = 0;
@@ -108,7 +76,7 @@ BENCHMARK_CAPTURE(IdleHour, display_off, false)->Unit(benchmark::kMillisecond)->
 template <class View, auto tick, bool finishesOnMainQueue = false> void TimerTick(benchmark::State& state)
 {
     double floor = emptyTimerHourSeconds() / hour;
-    DemoPhone phone;
+    DemoPhone phone(DemoPhone::staysLit);
     auto view = View::sharedInstance();
     // Reading the process's clock costs a system call, more than the cheapest ticks: it is read
     // once around all the ticks.
@@ -145,7 +113,7 @@ BENCHMARK_TEMPLATE(TimerTick, LMMusicDisplayView, &LMMusicDisplayView::updateTim
 
 void HeapOverAWeek(benchmark::State& state)
 {
-    DemoPhone phone;
+    DemoPhone phone(DemoPhone::staysLit);
     double afterAnHour = 0, afterTwoDays = 0, afterAWeek = 0;
     for (auto _ : state) {
         phone.advance(hour);

@@ -4,6 +4,12 @@
 // as a snapshot's PNG file. Beside each frame's processor time: that of one plain copy of a
 // full-screen image (ratio_to_copy), of writing the frame's PNG, and of writing it at cairo's own
 // default setting, with the sizes of both files.
+//
+// Then the simulator's `snapshot` of the demo device's lock screen, kept lit, as the command runs
+// it: the first after boot (in a fresh process each time), and one after a minute has passed, each split
+// into drawing and writing the PNG file.
+#include "support/DemoPhone.h"
+
 #include "render/ViewRenderer.h"
 #include "uikit/NSMutableAttributedString.h"
 #include "uikit/NSTextAttachment.h"
@@ -169,5 +175,49 @@ void ChangedScreenAndItsPNG(benchmark::State& state)
     std::filesystem::remove(cairos);
 }
 BENCHMARK(ChangedScreenAndItsPNG)->Unit(benchmark::kMillisecond);
+
+struct SnapshotCost {
+    double drawing = 0;
+    double writing = 0;
+};
+
+SnapshotCost snapshot(Simulator& simulator, const std::filesystem::path& file)
+{
+    double start = cpuSeconds();
+    auto picture = simulator.snapshot();
+    double drawn = cpuSeconds();
+    picture.writePNG(file);
+    return { drawn - start, cpuSeconds() - drawn };
+}
+
+void DemoLockScreenSnapshot(benchmark::State& state)
+{
+    auto file = std::filesystem::temp_directory_path() / "lumora-bench-snapshot.png";
+    SnapshotCost first, later;
+    for (auto _ : state) {
+        state.PauseTiming();
+        DemoPhone phone(DemoPhone::staysLit);
+        state.ResumeTiming();
+        auto cost = snapshot(phone.simulator(), file);
+        first.drawing += cost.drawing;
+        first.writing += cost.writing;
+        state.PauseTiming();
+        phone.advance(60);
+        state.ResumeTiming();
+        cost = snapshot(phone.simulator(), file);
+        later.drawing += cost.drawing;
+        later.writing += cost.writing;
+    }
+    auto count = static_cast<double>(state.iterations()) / 1e3;
+    state.counters["first_snapshot_cpu_ms"] = (first.drawing + first.writing) / count;
+    state.counters["first_draw_cpu_ms"] = first.drawing / count;
+    state.counters["first_png_cpu_ms"] = first.writing / count;
+    state.counters["snapshot_a_minute_later_cpu_ms"] = (later.drawing + later.writing) / count;
+    state.counters["later_draw_cpu_ms"] = later.drawing / count;
+    state.counters["later_png_cpu_ms"] = later.writing / count;
+    state.counters["png_kB"] = fileKilobytes(file);
+    std::filesystem::remove(file);
+}
+BENCHMARK(DemoLockScreenSnapshot)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
