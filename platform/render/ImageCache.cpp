@@ -8,20 +8,35 @@ namespace render {
 
 namespace {
 
+bool isOpaque(const Bitmap& bitmap)
+{
+    for (size_t alpha = 3; alpha < bitmap.rgba.size(); alpha += 4) {
+        if (bitmap.rgba[alpha] != 255)
+            return false;
+    }
+    return true;
+}
+
+// An opaque image is made a surface without alpha, so that painting it is a copy rather than a
+// blend per pixel: the same pixels, a full-screen wallpaper at a fraction of the cost.
 cairo_surface_t* convert(const Bitmap& bitmap)
 {
-    cairo_surface_t* surface = cairo_image_surface_create(
-        CAIRO_FORMAT_ARGB32, static_cast<int>(bitmap.width), static_cast<int>(bitmap.height));
+    cairo_surface_t* surface = cairo_image_surface_create(isOpaque(bitmap) ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
+        static_cast<int>(bitmap.width), static_cast<int>(bitmap.height));
     unsigned char* data = cairo_image_surface_get_data(surface);
     int stride = cairo_image_surface_get_stride(surface);
     auto premultiply = [](uint32_t channel, uint32_t alpha) { return (channel * alpha + 127) / 255; };
+    const uint8_t* p = bitmap.rgba.data();
     for (unsigned y = 0; y < bitmap.height; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
-        for (unsigned x = 0; x < bitmap.width; ++x) {
-            const uint8_t* p = bitmap.pixel(x, y);
+        for (unsigned x = 0; x < bitmap.width; ++x, p += 4) {
             uint32_t alpha = p[3];
-            row[x] = alpha << 24 | premultiply(p[0], alpha) << 16 | premultiply(p[1], alpha) << 8
-                | premultiply(p[2], alpha);
+            // Premultiplying leaves opaque pixels as they are.
+            if (alpha == 255)
+                row[x] = 0xff000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+            else
+                row[x] = alpha << 24 | premultiply(p[0], alpha) << 16 | premultiply(p[1], alpha) << 8
+                    | premultiply(p[2], alpha);
         }
     }
     cairo_surface_mark_dirty(surface);

@@ -135,14 +135,17 @@ std::shared_ptr<NSAttributedString> UILabel::displayedText() const
     return result;
 }
 
+bool UILabel::fitsOneLine(const TextLayout& unwrapped) const
+{
+    return unwrapped.lines.empty() || unwrapped.lines.front().width <= bounds().size.width + widthTolerance;
+}
+
 bool UILabel::fits(const NSAttributedString& text, CGFloat scale, size_t paragraphs) const
 {
     auto& metrics = TextMetrics::current();
     CGFloat width = bounds().size.width + widthTolerance;
-    if (m_numberOfLines == 1) {
-        auto layout = metrics.layout(text, scale, 0);
-        return layout.lines.empty() || layout.lines.front().width <= width;
-    }
+    if (m_numberOfLines == 1)
+        return fitsOneLine(metrics.layout(text, scale, 0));
     auto layout = metrics.layout(text, scale, bounds().size.width);
     size_t count = visibleLineCount(layout);
     for (size_t i = 0; i < count; ++i) {
@@ -156,8 +159,10 @@ CGFloat UILabel::computeFontScale() const
 {
     auto text = displayedText();
     // Line feeds make lines that no shrinking removes.
-    size_t paragraphs = visibleLineCount(TextMetrics::current().layout(*text, 1, 0));
-    if (fits(*text, 1, paragraphs))
+    auto unwrapped = TextMetrics::current().layout(*text, 1, 0);
+    size_t paragraphs = visibleLineCount(unwrapped);
+    // A single line at full size is the layout just made: laying it out again would cost as much.
+    if (m_numberOfLines == 1 ? fitsOneLine(unwrapped) : fits(*text, 1, paragraphs))
         return 1;
     CGFloat low = m_minimumScaleFactor > 0 ? m_minimumScaleFactor : defaultMinimumScaleFactor;
     if (!fits(*text, low, paragraphs))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "uikit/NSAttributedString.h"
+#include "uikit/TextMetrics.h"
 #include "uikit/UIView.h"
 
 #include <memory>
@@ -80,6 +81,7 @@ public:
 private:
     void textChanged();
     bool fits(const NSAttributedString& text, CGFloat scale, size_t paragraphs) const;
+    bool fitsOneLine(const TextLayout& unwrapped) const;
     CGFloat computeFontScale() const;
 
     std::shared_ptr<NSAttributedString> m_attributedText;

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 using render::BlurFilter;
 using render::Picture;
@@ -88,4 +90,66 @@ TEST(Blur, ATranslucentEffectViewBlursWhatLiesBeneathIt)
     EXPECT_NEAR(channel(pixel, 16), std::lround(255 * (0.5 + 0.5 * (0.27 + 0.11 * 0.73))), 2);
     EXPECT_NEAR(channel(pixel, 8), std::lround(255 * 0.5 * 0.11 * 0.73), 2);
     EXPECT_EQ(picture.pixel(5, 5), 0xffff0000u);
+}
+
+// Three box passes, each along every row and then down every column, with the end pixels
+// repeated beyond the edges: the filter as plainly as it can be written, to hold the fast one to.
+TEST(Blur, IsExactlyThreeClampedBoxPassesWhateverTheShape)
+{
+    auto plainBlur = [](std::vector<uint32_t> pixels, int width, int height, int radius) {
+        auto pass = [&](int count, int lines, auto at) {
+            std::vector<uint32_t> line(static_cast<size_t>(count));
+            for (int l = 0; l < lines; ++l) {
+                for (int i = 0; i < count; ++i)
+                    line[static_cast<size_t>(i)] = at(l, i);
+                for (int i = 0; i < count; ++i) {
+                    uint32_t result = 0;
+                    for (int shift = 0; shift < 32; shift += 8) {
+                        uint64_t sum = 0;
+                        for (int k = i - radius; k <= i + radius; ++k)
+                            sum += (line[static_cast<size_t>(std::clamp(k, 0, count - 1))] >> shift) & 0xff;
+                        uint64_t reciprocal = (uint64_t(1) << 32) / static_cast<uint64_t>(2 * radius + 1);
+                        result |= static_cast<uint32_t>((sum * reciprocal + (uint64_t(1) << 31)) >> 32) << shift;
+                    }
+                    at(l, i) = result;
+                }
+            }
+        };
+        for (int round = 0; round < 3; ++round) {
+            pass(width, height, [&](int y, int x) -> uint32_t& { return pixels[static_cast<size_t>(y * width + x)]; });
+            pass(height, width, [&](int x, int y) -> uint32_t& { return pixels[static_cast<size_t>(y * width + x)]; });
+        }
+        return pixels;
+    };
+
+    struct Shape {
+        int width, height;
+        double sigma;
+    } shapes[] = { { 1, 1, 3 }, { 37, 5, 2 }, { 5, 37, 2 }, { 64, 48, 5 }, { 3, 90, 6 } };
+    uint32_t seed = 12345;
+    for (auto [width, height, sigma] : shapes) {
+        Picture picture(width, height);
+        auto* data = cairo_image_surface_get_data(picture.surface());
+        int stride = cairo_image_surface_get_stride(picture.surface());
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                seed = seed * 1664525 + 1013904223;
+                uint32_t alpha = seed >> 24, colour = seed >> 8;
+                // Premultiplied: no channel above its alpha.
+                uint32_t pixel = alpha << 24 | std::min((colour >> 16) & 0xff, alpha) << 16
+                    | std::min((colour >> 8) & 0xff, alpha) << 8 | std::min(colour & 0xff, alpha);
+                reinterpret_cast<uint32_t*>(data + y * stride)[x] = pixel;
+                pixels.push_back(pixel);
+            }
+        }
+        cairo_surface_mark_dirty(picture.surface());
+        BlurFilter::blur(picture.surface(), sigma);
+        auto expected = plainBlur(pixels, width, height, BlurFilter::boxRadius(sigma));
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                ASSERT_EQ(picture.pixel(x, y), expected[static_cast<size_t>(y * width + x)])
+                    << width << "x" << height << " at " << x << "," << y;
+        }
+    }
 }
