@@ -1,11 +1,16 @@
 #include "foundation/DeviceFileSystem.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <fstream>
 #include <mutex>
+#include <ranges>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -16,6 +21,7 @@ namespace {
 
 std::mutex s_rootMutex;
 fs::path s_root;
+fs::path s_canonicalRoot; // once the root exists
 std::vector<fs::path> s_sharedFolders;
 std::optional<DeviceFileSystem::WriteStep> s_failingStep;
 std::atomic<unsigned> s_writeCount;
@@ -49,21 +55,98 @@ bool isInside(const fs::path& path, const fs::path& folder)
     return folderEnd == folder.end();
 }
 
-// The existing part of the path resolves through weakly_canonical; a dangling symbolic link
-// would not, and writing through it could land anywhere, so it is refused.
-bool hasDanglingLink(const fs::path& root, const fs::path& relative)
+std::string joined(const std::string& folder, const std::string& name)
 {
-    fs::path current = root;
-    for (const auto& component : relative) {
-        current /= component;
-        std::error_code error;
-        auto status = fs::symlink_status(current, error);
-        if (error || !fs::exists(status))
-            return false;
-        if (fs::is_symlink(status) && !fs::exists(current, error))
-            return true;
+    return folder.ends_with('/') ? folder + name : folder + '/' + name;
+}
+
+std::string parentOf(const std::string& folder)
+{
+    auto slash = folder.rfind('/');
+    return slash == 0 || slash == std::string::npos ? "/" : folder.substr(0, slash);
+}
+
+// The host path that `relative` (no "." or "..") leads to from the canonical `root`, with each
+// component looked at once and links followed as the kernel follows them; the part that does not
+// exist yet is kept as written, for a file about to be made. Nothing when a link leads nowhere:
+// writing through a dangling link could land anywhere. Nothing either when a component cannot
+// be looked at, or after too many links (a loop).
+std::optional<fs::path> followLinks(const fs::path& root, const fs::path& relative)
+{
+    constexpr int maximumLinks = 40;
+    std::vector<std::string> pending; // the next component last
+    for (const auto& component : relative)
+        pending.push_back(component.string());
+    std::ranges::reverse(pending);
+    std::size_t pendingFromLinks = 0; // how many of the last of `pending` come from link targets
+    std::string current = root.string();
+    bool currentIsFolder = true;
+    int links = 0;
+    while (!pending.empty()) {
+        auto component = std::move(pending.back());
+        pending.pop_back();
+        bool fromLink = pendingFromLinks > 0;
+        pendingFromLinks -= fromLink;
+        struct stat status {};
+        bool exists = currentIsFolder;
+        if (exists && (component.empty() || component == "." || component == "..")) {
+            if (component == "..")
+                current = parentOf(current);
+            continue;
+        }
+        auto next = joined(current, component);
+        if (exists && ::lstat(next.c_str(), &status) != 0) {
+            if (errno != ENOENT && errno != ENOTDIR)
+                return std::nullopt;
+            exists = false;
+        }
+        if (!exists) {
+            // What the device path itself names may be missing; what a link names may not.
+            if (fromLink)
+                return std::nullopt;
+            fs::path path = next;
+            for (auto& rest : std::views::reverse(pending))
+                path /= rest;
+            return path;
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            current = std::move(next);
+            currentIsFolder = S_ISDIR(status.st_mode);
+            continue;
+        }
+        std::array<char, PATH_MAX> target {};
+        auto length = ::readlink(next.c_str(), target.data(), target.size());
+        if (++links > maximumLinks || length <= 0 || static_cast<std::size_t>(length) == target.size())
+            return std::nullopt;
+        fs::path targetPath(std::string(target.data(), static_cast<std::size_t>(length)));
+        if (targetPath.is_absolute())
+            current = "/";
+        auto before = pending.size();
+        for (const auto& part : targetPath.relative_path())
+            pending.push_back(part.string());
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(before), pending.end());
+        pendingFromLinks += pending.size() - before;
     }
-    return false;
+    return fs::path(current);
+}
+
+// Worked out once, when the root first exists: every path of the device is looked up under it.
+std::optional<fs::path> canonicalRoot()
+{
+    std::lock_guard lock(s_rootMutex);
+    if (s_root.empty())
+        return std::nullopt;
+    if (!s_canonicalRoot.empty())
+        return s_canonicalRoot;
+    std::error_code error;
+    if (auto canonical = fs::canonical(s_root, error); !error) {
+        s_canonicalRoot = canonical;
+        return canonical;
+    }
+    auto notYetMade = fs::weakly_canonical(s_root, error);
+    if (error)
+        return std::nullopt;
+    return notYetMade;
 }
 
 } // namespace
@@ -72,6 +155,7 @@ void DeviceFileSystem::setRoot(fs::path root)
 {
     std::lock_guard lock(s_rootMutex);
     s_root = std::move(root);
+    s_canonicalRoot.clear();
 }
 
 fs::path DeviceFileSystem::root()
@@ -103,8 +187,7 @@ std::optional<fs::path> DeviceFileSystem::resolveForReading(std::string_view dev
 
 std::optional<fs::path> DeviceFileSystem::resolve(std::string_view devicePath, bool forReading)
 {
-    auto deviceRoot = root();
-    if (deviceRoot.empty() || devicePath.empty() || devicePath.front() != '/')
+    if (devicePath.empty() || devicePath.front() != '/')
         return std::nullopt;
     fs::path relative;
     for (const auto& component : fs::path(devicePath).relative_path()) {
@@ -116,18 +199,17 @@ std::optional<fs::path> DeviceFileSystem::resolve(std::string_view devicePath, b
             relative /= component;
         }
     }
-    std::error_code error;
-    auto canonicalRoot = fs::weakly_canonical(deviceRoot, error);
-    if (error || hasDanglingLink(canonicalRoot, relative))
+    auto deviceRoot = canonicalRoot();
+    if (!deviceRoot)
         return std::nullopt;
-    auto resolved = fs::weakly_canonical(canonicalRoot / relative, error);
-    if (error)
+    auto resolved = followLinks(*deviceRoot, relative);
+    if (!resolved)
         return std::nullopt;
-    if (isInside(resolved, canonicalRoot))
+    if (isInside(*resolved, *deviceRoot))
         return resolved;
     if (forReading) {
         std::lock_guard lock(s_rootMutex);
-        if (std::ranges::any_of(s_sharedFolders, [&](auto& folder) { return isInside(resolved, folder); }))
+        if (std::ranges::any_of(s_sharedFolders, [&](auto& folder) { return isInside(*resolved, folder); }))
             return resolved;
     }
     return std::nullopt;

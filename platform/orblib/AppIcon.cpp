@@ -1,5 +1,7 @@
 #include "orblib/AppIcon.h"
 
+#include "orblib/IconLetters.h"
+
 #include "objc/ProcessLocal.h"
 #include "uikit/UIImage.h"
 #include "uikit/UIScreen.h"
@@ -12,41 +14,12 @@
 #include <mutex>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace orblib {
 namespace {
 
 constexpr CGFloat iconSide = 60;
-
-// Capital letters on a grid of 5 by 7, one row a number, the leftmost column the highest bit.
-constexpr std::array<std::array<std::uint8_t, 7>, 26> letters { {
-    { 0b01110, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001 },
-    { 0b11110, 0b10001, 0b10001, 0b11110, 0b10001, 0b10001, 0b11110 },
-    { 0b01110, 0b10001, 0b10000, 0b10000, 0b10000, 0b10001, 0b01110 },
-    { 0b11110, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b11110 },
-    { 0b11111, 0b10000, 0b10000, 0b11110, 0b10000, 0b10000, 0b11111 },
-    { 0b11111, 0b10000, 0b10000, 0b11110, 0b10000, 0b10000, 0b10000 },
-    { 0b01110, 0b10001, 0b10000, 0b10111, 0b10001, 0b10001, 0b01111 },
-    { 0b10001, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001 },
-    { 0b01110, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100, 0b01110 },
-    { 0b00111, 0b00010, 0b00010, 0b00010, 0b00010, 0b10010, 0b01100 },
-    { 0b10001, 0b10010, 0b10100, 0b11000, 0b10100, 0b10010, 0b10001 },
-    { 0b10000, 0b10000, 0b10000, 0b10000, 0b10000, 0b10000, 0b11111 },
-    { 0b10001, 0b11011, 0b10101, 0b10101, 0b10001, 0b10001, 0b10001 },
-    { 0b10001, 0b10001, 0b11001, 0b10101, 0b10011, 0b10001, 0b10001 },
-    { 0b01110, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01110 },
-    { 0b11110, 0b10001, 0b10001, 0b11110, 0b10000, 0b10000, 0b10000 },
-    { 0b01110, 0b10001, 0b10001, 0b10001, 0b10101, 0b10010, 0b01101 },
-    { 0b11110, 0b10001, 0b10001, 0b11110, 0b10100, 0b10010, 0b10001 },
-    { 0b01111, 0b10000, 0b10000, 0b01110, 0b00001, 0b00001, 0b11110 },
-    { 0b11111, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100 },
-    { 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01110 },
-    { 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01010, 0b00100 },
-    { 0b10001, 0b10001, 0b10001, 0b10101, 0b10101, 0b10101, 0b01010 },
-    { 0b10001, 0b10001, 0b01010, 0b00100, 0b01010, 0b10001, 0b10001 },
-    { 0b10001, 0b10001, 0b10001, 0b01010, 0b00100, 0b00100, 0b00100 },
-    { 0b11111, 0b00001, 0b00010, 0b00100, 0b01000, 0b10000, 0b11111 },
-} };
 
 constexpr std::array<std::array<std::uint8_t, 3>, 8> backgrounds { {
     { 0xe8, 0x4a, 0x3c },
@@ -59,38 +32,72 @@ constexpr std::array<std::array<std::uint8_t, 3>, 8> backgrounds { {
     { 0x54, 0x5d, 0x6a },
 } };
 
-// Signed distances in the unit square (y down), negative inside.
-double roundedSquare(double x, double y)
+// The icon's alpha, one byte a pixel: the same for every icon of a size. Only the corners need
+// the distance to a circle; along the sides one of the offsets is zero and hypot gives the other.
+std::vector<std::uint8_t> roundedSquareAlpha(unsigned pixels)
 {
     constexpr double radius = 0.225;
-    double dx = std::max(std::abs(x - 0.5) - (0.5 - radius), 0.0);
-    double dy = std::max(std::abs(y - 0.5) - (0.5 - radius), 0.0);
-    return std::hypot(dx, dy) - radius;
+    std::vector<std::uint8_t> alpha(std::size_t { pixels } * pixels);
+    for (unsigned y = 0; y < pixels; ++y) {
+        double dy = std::max(std::abs((y + 0.5) / pixels - 0.5) - (0.5 - radius), 0.0);
+        for (unsigned x = 0; x < pixels; ++x) {
+            double dx = std::max(std::abs((x + 0.5) / pixels - 0.5) - (0.5 - radius), 0.0);
+            double distance = (dx == 0 || dy == 0 ? dx + dy : std::hypot(dx, dy)) - radius;
+            double coverage = std::clamp(0.5 - distance * pixels, 0.0, 1.0);
+            alpha[std::size_t { y } * pixels + x] = static_cast<std::uint8_t>(std::lround(coverage * 255));
+        }
+    }
+    return alpha;
 }
 
-bool inGlyph(const std::array<std::uint8_t, 7>& rows, double x, double y)
+// The letter's cell under each of the 4 samples across a pixel, along one axis (columns from
+// `offset` = 0.5 - 2.5 cells, rows from 0.25), or -1 outside the letter's box.
+std::vector<int> sampleCells(unsigned pixels, double offset, int cells)
 {
     constexpr double cell = 0.5 / 7;
-    auto column = static_cast<int>(std::floor((x - (0.5 - 2.5 * cell)) / cell));
-    auto row = static_cast<int>(std::floor((y - 0.25) / cell));
-    return column >= 0 && column < 5 && row >= 0 && row < 7 && (rows[row] & (0b10000 >> column));
+    std::vector<int> cellOf(std::size_t { pixels } * 4);
+    for (unsigned x = 0; x < pixels; ++x) {
+        for (int s = 0; s < 4; ++s) {
+            auto index = static_cast<int>(std::floor(((x + (s + 0.5) / 4) / pixels - offset) / cell));
+            cellOf[x * 4 + s] = index >= 0 && index < cells ? index : -1;
+        }
+    }
+    return cellOf;
 }
 
-// The share of the pixel that the letter covers, from 4 by 4 samples: the cells meet edge to
-// edge, which distances alone would draw with seams.
-double glyphCoverage(const std::array<std::uint8_t, 7>& rows, unsigned x, unsigned y, unsigned pixels)
+struct IconGeometry {
+    std::vector<std::uint8_t> alpha;
+    std::vector<int> columns;
+    std::vector<int> rows;
+};
+
+// Icons may be drawn off the main thread, when something first asks for their pixels.
+const IconGeometry& iconGeometry(unsigned pixels)
+{
+    static std::map<unsigned, IconGeometry> geometries;
+    static std::mutex mutex;
+    std::lock_guard lock(mutex);
+    auto& geometry = geometries[pixels];
+    if (geometry.alpha.empty()) {
+        constexpr double cell = 0.5 / 7;
+        geometry = { roundedSquareAlpha(pixels), sampleCells(pixels, 0.5 - 2.5 * cell, 5),
+            sampleCells(pixels, 0.25, 7) };
+    }
+    return geometry;
+}
+
+// The share of the pixel that the letter covers, in 16ths, from 4 by 4 samples: the cells meet
+// edge to edge, which distances alone would draw with seams.
+int glyphSamples(const std::array<std::uint8_t, 7>& letter, const int* columns, const int* rows)
 {
     int inside = 0;
     for (int sy = 0; sy < 4; ++sy) {
+        if (rows[sy] < 0)
+            continue;
         for (int sx = 0; sx < 4; ++sx)
-            inside += inGlyph(rows, (x + (sx + 0.5) / 4) / pixels, (y + (sy + 0.5) / 4) / pixels);
+            inside += columns[sx] >= 0 && (letter[rows[sy]] & (0b10000 >> columns[sx]));
     }
-    return inside / 16.0;
-}
-
-double coverage(double distance, unsigned pixels)
-{
-    return std::clamp(0.5 - distance * pixels, 0.0, 1.0);
+    return inside;
 }
 
 std::shared_ptr<UIImage> drawnIcon(const InstalledApp& app)
@@ -102,23 +109,28 @@ std::shared_ptr<UIImage> drawnIcon(const InstalledApp& app)
     char initial = app.displayName.empty() ? 0 : app.displayName.front();
     if (initial >= 'a' && initial <= 'z')
         initial = static_cast<char>(initial - 'a' + 'A');
-    const auto* letter = initial >= 'A' && initial <= 'Z' ? &letters[initial - 'A'] : nullptr;
+    const auto* letter = iconLetter(initial);
 
     CGFloat scale = UIScreen::mainScreen()->scale();
     auto pixels = static_cast<unsigned>(std::max(1.0, std::round(iconSide * scale)));
     // Every installed app gets one at start-up; only those on screen are ever drawn.
     auto draw = [&background, letter, pixels] {
+        const auto& geometry = iconGeometry(pixels);
+        std::array<std::array<std::uint8_t, 3>, 17> shades {};
+        for (int inside = 0; inside <= 16; ++inside) {
+            for (int c = 0; c < 3; ++c)
+                shades[inside][c] = static_cast<std::uint8_t>(
+                    std::lround(background[c] + (255 - background[c]) * (inside / 16.0)));
+        }
         Bitmap bitmap(pixels, pixels);
         for (unsigned y = 0; y < pixels; ++y) {
+            const int* rows = &geometry.rows[y * 4];
+            bool rowHasLetter = letter && std::ranges::any_of(rows, rows + 4, [](int row) { return row >= 0; });
             for (unsigned x = 0; x < pixels; ++x) {
-                double u = (x + 0.5) / pixels, v = (y + 0.5) / pixels;
-                double white = letter ? glyphCoverage(*letter, x, y, pixels) : 0;
+                int inside = rowHasLetter ? glyphSamples(*letter, &geometry.columns[x * 4], rows) : 0;
                 std::uint8_t* pixel = bitmap.pixel(x, y);
-                for (int c = 0; c < 3; ++c)
-                    pixel[c] = static_cast<std::uint8_t>(
-                        std::lround(background[c] + (255 - background[c]) * white));
-                pixel[3]
-                    = static_cast<std::uint8_t>(std::lround(coverage(roundedSquare(u, v), pixels) * 255));
+                std::copy_n(shades[inside].begin(), 3, pixel);
+                pixel[3] = geometry.alpha[std::size_t { y } * pixels + x];
             }
         }
         return bitmap;

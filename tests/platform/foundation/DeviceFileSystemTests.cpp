@@ -195,3 +195,69 @@ TEST_F(DeviceFileSystemTest, AnAtomicWriteFailingAtAnyStepLeavesTheOldFileWholeA
     EXPECT_TRUE(dataOf(newer).writeToFile(preferencePath, true));
     EXPECT_EQ(contents(NSFileManager::defaultManager()->contentsAtPath(preferencePath)), newer);
 }
+
+TEST_F(DeviceFileSystemTest, LinksAreFollowedWhereverTheyStandInThePath)
+{
+    auto outside = device().path().parent_path() / (device().path().filename().string() + "-elsewhere");
+    fs::create_directories(outside);
+    device().write("/b/file.txt", "b");
+    fs::create_directories(device().hostPath("/a"));
+    auto link = [&](const char* devicePath, const fs::path& target) {
+        fs::create_symlink(target, device().hostPath(devicePath));
+    };
+    link("/a/sibling", "../b");
+    link("/a/chain", "sibling");
+    link("/a/back", device().path() / "b");
+    link("/a/up", "../b/..");
+    link("/a/throughFile", "../b/file.txt/..");
+    link("/a/toFile", "../b/file.txt");
+    link("/a/out", outside);
+    link("/a/outAndBack", "../../" + device().path().filename().string() + "/b");
+    link("/a/loop", "loop2");
+    link("/a/loop2", "loop");
+    link("/a/dangling", "../b/missing");
+    link("/a/chainToDangling", "dangling");
+    link("/a/missingThenUp", "../missing/../b");
+
+    auto root = fs::canonical(device().path());
+    const std::pair<std::string, std::optional<fs::path>> cases[] = {
+        { "/a/sibling/file.txt", root / "b/file.txt" },
+        { "/a/chain/file.txt", root / "b/file.txt" },
+        { "/a/back/file.txt", root / "b/file.txt" },
+        { "/a/outAndBack/file.txt", root / "b/file.txt" },
+        { "/a/up/b", root / "b" },
+        { "/a/sibling/../b", root / "a/b" }, // ".." is taken before links are followed
+        { "/a/sibling/new/file.txt", root / "b/new/file.txt" },
+        { "/a/toFile", root / "b/file.txt" },
+        { "/a/toFile/below", root / "b/file.txt/below" },
+        { "/a/throughFile", std::nullopt },
+        { "/a/out", std::nullopt },
+        { "/a/out/new.txt", std::nullopt },
+        { "/a/loop", std::nullopt },
+        { "/a/loop/file.txt", std::nullopt },
+        { "/a/dangling", std::nullopt },
+        { "/a/chainToDangling/new.txt", std::nullopt },
+        { "/a/missingThenUp", std::nullopt },
+        { "/", root },
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(DeviceFileSystem::resolve(path), expected) << path;
+
+    EXPECT_TRUE(dataOf("new").writeToFile("/a/chain/new.txt", true));
+    EXPECT_EQ(contents(NSData::dataWithContentsOfFile("/b/new.txt")), "new");
+    EXPECT_FALSE(dataOf("x").writeToFile("/a/out/new.txt", false));
+    EXPECT_FALSE(fs::exists(outside / "new.txt"));
+    fs::remove_all(outside);
+}
+
+TEST(DeviceFileSystem, ARootMadeAfterItIsChosenIsFoundOnceItExists)
+{
+    TemporaryDeviceRoot parent;
+    auto root = parent.path() / "later";
+    DeviceFileSystem::setRoot(root);
+    EXPECT_EQ(DeviceFileSystem::resolve("/file.txt"), root / "file.txt");
+    fs::create_directories(parent.path() / "real");
+    fs::create_directory_symlink(parent.path() / "real", root);
+    EXPECT_EQ(DeviceFileSystem::resolve("/file.txt"), fs::canonical(parent.path() / "real") / "file.txt");
+    DeviceFileSystem::setRoot({});
+}
