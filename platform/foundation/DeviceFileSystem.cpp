@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
-#include <fstream>
 #include <mutex>
 #include <ranges>
 #include <string>
@@ -39,6 +38,20 @@ bool writeAll(int descriptor, std::span<const std::uint8_t> bytes)
     return true;
 }
 
+// False when the file ends early, as it does when it shrank since its size was taken.
+bool readAll(int descriptor, std::span<std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        auto read = ::read(descriptor, bytes.data(), bytes.size());
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(read));
+    }
+    return true;
+}
+
 // The new name is itself a change to the folder, and reaches the disk only with it.
 void syncFolder(const fs::path& folder)
 {
@@ -66,12 +79,20 @@ std::string parentOf(const std::string& folder)
     return slash == 0 || slash == std::string::npos ? "/" : folder.substr(0, slash);
 }
 
-// The host path that `relative` (no "." or "..") leads to from the canonical `root`, with each
+// The device's root and the shared folders, as resolve sees them.
+struct Disk {
+    fs::path root;
+    // Each without links in it, as they were when the root was set or the folder shared: a link
+    // into one of them is followed from there, not from "/".
+    std::vector<fs::path> canonicalFolders;
+};
+
+// The host path that `relative` (no "." or "..") leads to from the disk's root, with each
 // component looked at once and links followed as the kernel follows them; the part that does not
 // exist yet is kept as written, for a file about to be made. Nothing when a link leads nowhere:
 // writing through a dangling link could land anywhere. Nothing either when a component cannot
 // be looked at, or after too many links (a loop).
-std::optional<fs::path> followLinks(const fs::path& root, const fs::path& relative)
+std::optional<fs::path> followLinks(const Disk& disk, const fs::path& relative)
 {
     constexpr int maximumLinks = 40;
     std::vector<std::string> pending; // the next component last
@@ -79,7 +100,7 @@ std::optional<fs::path> followLinks(const fs::path& root, const fs::path& relati
         pending.push_back(component.string());
     std::ranges::reverse(pending);
     std::size_t pendingFromLinks = 0; // how many of the last of `pending` come from link targets
-    std::string current = root.string();
+    std::string current = disk.root.string();
     bool currentIsFolder = true;
     int links = 0;
     while (!pending.empty()) {
@@ -119,34 +140,46 @@ std::optional<fs::path> followLinks(const fs::path& root, const fs::path& relati
         if (++links > maximumLinks || length <= 0 || static_cast<std::size_t>(length) == target.size())
             return std::nullopt;
         fs::path targetPath(std::string(target.data(), static_cast<std::size_t>(length)));
-        if (targetPath.is_absolute())
-            current = "/";
+        auto parts = targetPath.begin();
+        if (targetPath.is_absolute()) {
+            fs::path from = "/";
+            for (const auto& folder : disk.canonicalFolders) {
+                if (isInside(targetPath, folder) && folder.native().size() > from.native().size())
+                    from = folder;
+            }
+            current = from.string();
+            std::advance(parts, std::distance(from.begin(), from.end()));
+        }
         auto before = pending.size();
-        for (const auto& part : targetPath.relative_path())
-            pending.push_back(part.string());
+        for (; parts != targetPath.end(); ++parts)
+            pending.push_back(parts->string());
         std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(before), pending.end());
         pendingFromLinks += pending.size() - before;
     }
     return fs::path(current);
 }
 
-// Worked out once, when the root first exists: every path of the device is looked up under it.
-std::optional<fs::path> canonicalRoot()
+// The root is made canonical once, when it first exists: every path of the device is looked up
+// under it.
+std::optional<Disk> disk()
 {
     std::lock_guard lock(s_rootMutex);
     if (s_root.empty())
         return std::nullopt;
-    if (!s_canonicalRoot.empty())
-        return s_canonicalRoot;
     std::error_code error;
-    if (auto canonical = fs::canonical(s_root, error); !error) {
-        s_canonicalRoot = canonical;
-        return canonical;
+    if (s_canonicalRoot.empty()) {
+        if (auto canonical = fs::canonical(s_root, error); !error)
+            s_canonicalRoot = canonical;
     }
-    auto notYetMade = fs::weakly_canonical(s_root, error);
-    if (error)
-        return std::nullopt;
-    return notYetMade;
+    Disk disk { s_canonicalRoot, s_sharedFolders };
+    if (disk.root.empty()) {
+        disk.root = fs::weakly_canonical(s_root, error);
+        if (error)
+            return std::nullopt;
+    } else {
+        disk.canonicalFolders.push_back(disk.root);
+    }
+    return disk;
 }
 
 } // namespace
@@ -199,19 +232,15 @@ std::optional<fs::path> DeviceFileSystem::resolve(std::string_view devicePath, b
             relative /= component;
         }
     }
-    auto deviceRoot = canonicalRoot();
-    if (!deviceRoot)
+    auto device = disk();
+    if (!device)
         return std::nullopt;
-    auto resolved = followLinks(*deviceRoot, relative);
+    auto resolved = followLinks(*device, relative);
     if (!resolved)
         return std::nullopt;
-    if (isInside(*resolved, *deviceRoot))
+    auto inside = [&](const fs::path& folder) { return isInside(*resolved, folder); };
+    if (inside(device->root) || (forReading && std::ranges::any_of(device->canonicalFolders, inside)))
         return resolved;
-    if (forReading) {
-        std::lock_guard lock(s_rootMutex);
-        if (std::ranges::any_of(s_sharedFolders, [&](auto& folder) { return isInside(*resolved, folder); }))
-            return resolved;
-    }
     return std::nullopt;
 }
 
@@ -219,16 +248,19 @@ std::optional<std::vector<std::uint8_t>> DeviceFileSystem::readFile(
     std::string_view devicePath, std::size_t maximumSize)
 {
     auto path = resolveForReading(devicePath);
-    std::error_code error;
-    if (!path || !fs::is_regular_file(*path, error))
+    // Not blocking: a pipe on the disk is refused rather than waited on.
+    int descriptor = path ? ::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+    if (descriptor < 0)
         return std::nullopt;
-    auto size = fs::file_size(*path, error);
-    if (error || size > maximumSize)
-        return std::nullopt;
-    std::ifstream file(*path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(size);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
-        return std::nullopt;
+    std::optional<std::vector<std::uint8_t>> bytes;
+    struct stat status {};
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)
+        && static_cast<std::uintmax_t>(status.st_size) <= maximumSize) {
+        bytes.emplace(static_cast<std::size_t>(status.st_size));
+        if (!readAll(descriptor, *bytes))
+            bytes.reset();
+    }
+    ::close(descriptor);
     return bytes;
 }
 

@@ -65,9 +65,28 @@ std::vector<int> sampleCells(unsigned pixels, double offset, int cells)
     return cellOf;
 }
 
+// How many of the 4 samples across each pixel column fall on a set cell, for each of the 32
+// rows a letter can have: a pixel's share of the letter, in 16ths, is then one look-up per
+// sample row.
+std::vector<std::uint8_t> samplesOnCells(unsigned pixels)
+{
+    constexpr double cell = 0.5 / 7;
+    auto columns = sampleCells(pixels, 0.5 - 2.5 * cell, 5);
+    std::vector<std::uint8_t> samples(std::size_t { pixels } * 32);
+    for (unsigned x = 0; x < pixels; ++x) {
+        for (unsigned row = 0; row < 32; ++row) {
+            for (int s = 0; s < 4; ++s) {
+                int column = columns[x * 4 + s];
+                samples[x * 32 + row] += column >= 0 && (row & (0b10000 >> column));
+            }
+        }
+    }
+    return samples;
+}
+
 struct IconGeometry {
     std::vector<std::uint8_t> alpha;
-    std::vector<int> columns;
+    std::vector<std::uint8_t> samplesOnCells;
     std::vector<int> rows;
 };
 
@@ -78,26 +97,9 @@ const IconGeometry& iconGeometry(unsigned pixels)
     static std::mutex mutex;
     std::lock_guard lock(mutex);
     auto& geometry = geometries[pixels];
-    if (geometry.alpha.empty()) {
-        constexpr double cell = 0.5 / 7;
-        geometry = { roundedSquareAlpha(pixels), sampleCells(pixels, 0.5 - 2.5 * cell, 5),
-            sampleCells(pixels, 0.25, 7) };
-    }
+    if (geometry.alpha.empty())
+        geometry = { roundedSquareAlpha(pixels), samplesOnCells(pixels), sampleCells(pixels, 0.25, 7) };
     return geometry;
-}
-
-// The share of the pixel that the letter covers, in 16ths, from 4 by 4 samples: the cells meet
-// edge to edge, which distances alone would draw with seams.
-int glyphSamples(const std::array<std::uint8_t, 7>& letter, const int* columns, const int* rows)
-{
-    int inside = 0;
-    for (int sy = 0; sy < 4; ++sy) {
-        if (rows[sy] < 0)
-            continue;
-        for (int sx = 0; sx < 4; ++sx)
-            inside += columns[sx] >= 0 && (letter[rows[sy]] & (0b10000 >> columns[sx]));
-    }
-    return inside;
 }
 
 std::shared_ptr<UIImage> drawnIcon(const InstalledApp& app)
@@ -122,12 +124,20 @@ std::shared_ptr<UIImage> drawnIcon(const InstalledApp& app)
                 shades[inside][c] = static_cast<std::uint8_t>(
                     std::lround(background[c] + (255 - background[c]) * (inside / 16.0)));
         }
+        // 4 by 4 samples a pixel: the cells meet edge to edge, which distances alone would draw with seams.
         Bitmap bitmap(pixels, pixels);
         for (unsigned y = 0; y < pixels; ++y) {
-            const int* rows = &geometry.rows[y * 4];
-            bool rowHasLetter = letter && std::ranges::any_of(rows, rows + 4, [](int row) { return row >= 0; });
-            for (unsigned x = 0; x < pixels; ++x) {
-                int inside = rowHasLetter ? glyphSamples(*letter, &geometry.columns[x * 4], rows) : 0;
+            std::array<unsigned, 4> letterRows {};
+            for (int sy = 0; sy < 4; ++sy) {
+                int row = geometry.rows[y * 4 + sy];
+                letterRows[sy] = letter && row >= 0 ? (*letter)[row] : 0;
+            }
+            bool crossesLetter = std::ranges::any_of(letterRows, [](unsigned row) { return row != 0; });
+            const std::uint8_t* samples = geometry.samplesOnCells.data();
+            for (unsigned x = 0; x < pixels; ++x, samples += 32) {
+                unsigned inside = crossesLetter
+                    ? samples[letterRows[0]] + samples[letterRows[1]] + samples[letterRows[2]] + samples[letterRows[3]]
+                    : 0;
                 std::uint8_t* pixel = bitmap.pixel(x, y);
                 std::copy_n(shades[inside].begin(), 3, pixel);
                 pixel[3] = geometry.alpha[std::size_t { y } * pixels + x];
