@@ -25,29 +25,17 @@ std::vector<fs::path> s_sharedFolders;
 std::optional<DeviceFileSystem::WriteStep> s_failingStep;
 std::atomic<unsigned> s_writeCount;
 
-bool writeAll(int descriptor, std::span<const std::uint8_t> bytes)
+// Reads or writes (`transfer`, called as ::read or ::write) until every byte is through; false
+// when the file fails or ends first, as it does when it shrank since its size was taken.
+template <class Byte, class Transfer> bool transferAll(std::span<Byte> bytes, Transfer transfer)
 {
     while (!bytes.empty()) {
-        auto written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
+        auto done = transfer(bytes.data(), bytes.size());
+        if (done < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (done <= 0)
             return false;
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// False when the file ends early, as it does when it shrank since its size was taken.
-bool readAll(int descriptor, std::span<std::uint8_t> bytes)
-{
-    while (!bytes.empty()) {
-        auto read = ::read(descriptor, bytes.data(), bytes.size());
-        if (read < 0 && errno == EINTR)
-            continue;
-        if (read <= 0)
-            return false;
-        bytes = bytes.subspan(static_cast<std::size_t>(read));
+        bytes = bytes.subspan(static_cast<std::size_t>(done));
     }
     return true;
 }
@@ -108,7 +96,7 @@ std::optional<fs::path> followLinks(const Disk& disk, const fs::path& relative)
         pending.pop_back();
         bool fromLink = pendingFromLinks > 0;
         pendingFromLinks -= fromLink;
-        struct stat status {};
+        struct stat status { };
         bool exists = currentIsFolder;
         if (exists && (component.empty() || component == "." || component == "..")) {
             if (component == "..")
@@ -253,11 +241,13 @@ std::optional<std::vector<std::uint8_t>> DeviceFileSystem::readFile(
     if (descriptor < 0)
         return std::nullopt;
     std::optional<std::vector<std::uint8_t>> bytes;
-    struct stat status {};
+    struct stat status { };
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)
         && static_cast<std::uintmax_t>(status.st_size) <= maximumSize) {
         bytes.emplace(static_cast<std::size_t>(status.st_size));
-        if (!readAll(descriptor, *bytes))
+        auto read
+            = [descriptor](std::uint8_t* data, std::size_t size) { return ::read(descriptor, data, size); };
+        if (!transferAll(std::span(*bytes), read))
             bytes.reset();
     }
     ::close(descriptor);
@@ -299,7 +289,9 @@ bool DeviceFileSystem::writeFile(
     };
     // A failing write stops half way, as a crash or a full disk would leave it.
     auto length = fails(WriteStep::write) ? bytes.size() / 2 : bytes.size();
-    if (!writeAll(descriptor, bytes.first(length)) || fails(WriteStep::write))
+    auto write = [descriptor](
+                     const std::uint8_t* data, std::size_t size) { return ::write(descriptor, data, size); };
+    if (!transferAll(bytes.first(length), write) || fails(WriteStep::write))
         return abandon();
     if (::fsync(descriptor) != 0 || fails(WriteStep::flush))
         return abandon();

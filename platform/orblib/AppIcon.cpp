@@ -135,9 +135,9 @@ std::shared_ptr<UIImage> drawnIcon(const InstalledApp& app)
             bool crossesLetter = std::ranges::any_of(letterRows, [](unsigned row) { return row != 0; });
             const std::uint8_t* samples = geometry.samplesOnCells.data();
             for (unsigned x = 0; x < pixels; ++x, samples += 32) {
-                unsigned inside = crossesLetter
-                    ? samples[letterRows[0]] + samples[letterRows[1]] + samples[letterRows[2]] + samples[letterRows[3]]
-                    : 0;
+                unsigned inside = crossesLetter ? samples[letterRows[0]] + samples[letterRows[1]]
+                        + samples[letterRows[2]] + samples[letterRows[3]]
+                                                : 0;
                 std::uint8_t* pixel = bitmap.pixel(x, y);
                 std::copy_n(shades[inside].begin(), 3, pixel);
                 pixel[3] = geometry.alpha[std::size_t { y } * pixels + x];
