@@ -16,6 +16,8 @@ namespace foundation {
 // written outside it: a path that is not absolute, that climbs above "/" with "..", or that
 // reaches outside the folder through a symbolic link resolves to nothing. With no folder
 // chosen there is no disk at all. The disk outlives simulated processes, as a device's does.
+// The folder's own host path is made canonical once, when it first exists: moving it, or
+// replacing it by a link, afterwards goes unnoticed.
 // Folders of the host shared read-only with every device (the built resource bundle) are the one
 // place a link on the disk may lead out of it: they can be read through the link, never written.
 class DeviceFileSystem {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using foundation::DeviceFileSystem;
@@ -260,4 +261,14 @@ TEST(DeviceFileSystem, ARootMadeAfterItIsChosenIsFoundOnceItExists)
     fs::create_directory_symlink(parent.path() / "real", root);
     EXPECT_EQ(DeviceFileSystem::resolve("/file.txt"), fs::canonical(parent.path() / "real") / "file.txt");
     DeviceFileSystem::setRoot({});
+}
+
+TEST_F(DeviceFileSystemTest, OnlyPlainFilesAreRead)
+{
+    device().write("/folder/file.txt", "x");
+    ASSERT_EQ(::mkfifo(device().hostPath("/folder/pipe").c_str(), 0644), 0);
+    EXPECT_EQ(DeviceFileSystem::readFile("/folder"), std::nullopt);
+    EXPECT_EQ(DeviceFileSystem::readFile("/folder/pipe"), std::nullopt) << "and not waited on";
+    EXPECT_EQ(DeviceFileSystem::readFile("/folder/file.txt", 0), std::nullopt) << "too large";
+    EXPECT_EQ(DeviceFileSystem::readFile("/folder/file.txt", 1), std::vector<std::uint8_t> { 'x' });
 }
