@@ -6,6 +6,8 @@
 #include "uikit/ViewDump.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -34,6 +36,35 @@ bool spells(const NSAttributedString& string, std::string_view text)
     }
     return at == text.size();
 }
+
+// A line laid out without hinting grows with its fonts' size: width = a * scale + b, b being what
+// does not scale (attachments). Each glyph's advance is rounded on its own, so the line strays
+// from that by at most a fraction of a point; only a scale whose width falls that close to the
+// label's needs laying out to be sure. Each size laid out costs a new font, and the search tries
+// ten.
+class ProportionalWidth {
+public:
+    ProportionalWidth(CGFloat widthAtOne, CGFloat smallScale, CGFloat widthAtSmallScale, size_t characters)
+        : m_perScale((widthAtOne - widthAtSmallScale) / (1 - smallScale))
+        , m_constant(widthAtOne - m_perScale)
+        , m_margin(0.01 + 0.002 * static_cast<CGFloat>(characters) + 0.0005 * std::abs(widthAtOne))
+    { }
+
+    std::optional<bool> fits(CGFloat scale, CGFloat width) const
+    {
+        CGFloat estimate = m_perScale * scale + m_constant;
+        if (estimate + m_margin <= width)
+            return true;
+        if (estimate - m_margin > width)
+            return false;
+        return std::nullopt;
+    }
+
+private:
+    CGFloat m_perScale;
+    CGFloat m_constant;
+    CGFloat m_margin;
+};
 
 } // namespace
 
@@ -158,19 +189,32 @@ bool UILabel::fits(const NSAttributedString& text, CGFloat scale, size_t paragra
 CGFloat UILabel::computeFontScale() const
 {
     auto text = displayedText();
+    auto& metrics = TextMetrics::current();
     // Line feeds make lines that no shrinking removes.
-    auto unwrapped = TextMetrics::current().layout(*text, 1, 0);
+    auto unwrapped = metrics.layout(*text, 1, 0);
     size_t paragraphs = visibleLineCount(unwrapped);
     // A single line at full size is the layout just made: laying it out again would cost as much.
     if (m_numberOfLines == 1 ? fitsOneLine(unwrapped) : fits(*text, 1, paragraphs))
         return 1;
     CGFloat low = m_minimumScaleFactor > 0 ? m_minimumScaleFactor : defaultMinimumScaleFactor;
-    if (!fits(*text, low, paragraphs))
+    std::optional<ProportionalWidth> estimate;
+    if (m_numberOfLines == 1) {
+        auto smallest = metrics.layout(*text, low, 0);
+        if (!fitsOneLine(smallest))
+            return low;
+        if (!smallest.lines.empty())
+            estimate = ProportionalWidth(unwrapped.lines.front().width, low, smallest.lines.front().width,
+                text->length());
+    } else if (!fits(*text, low, paragraphs)) {
         return low;
+    }
     CGFloat high = 1;
+    CGFloat width = bounds().size.width + widthTolerance;
     for (int step = 0; step < searchSteps; ++step) {
         CGFloat middle = (low + high) / 2;
-        (fits(*text, middle, paragraphs) ? low : high) = middle;
+        auto certain = estimate ? estimate->fits(middle, width) : std::nullopt;
+        bool fitting = certain ? *certain : fits(*text, middle, paragraphs);
+        (fitting ? low : high) = middle;
     }
     return low;
 }

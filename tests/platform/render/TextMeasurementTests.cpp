@@ -1,8 +1,10 @@
 #include "render/FontBook.h"
 #include "render/PangoTextMetrics.h"
 #include "uikit/NSAttributedString.h"
+#include "uikit/NSMutableAttributedString.h"
 #include "uikit/NSTextAttachment.h"
 #include "uikit/UIFont.h"
+#include "uikit/UIImage.h"
 #include "uikit/UILabel.h"
 
 #include <gtest/gtest.h>
@@ -126,4 +128,56 @@ TEST(TextMeasurement, ShrinkToFitPicksASmallerSizeForLongTextDownToTheFloor)
         EXPECT_LE(widthOf(*label->displayedText(), scale), 120.001) << c.text;
         EXPECT_GT(widthOf(*label->displayedText(), scale * 1.01), 120) << c.text;
     }
+}
+
+// Shrinking skips the layouts whose answer the line's proportional width already gives: the
+// factor found must be the one that laying out every size tried would find, to the last bit,
+// whatever the width, the font and the attachments.
+TEST(TextMeasurement, ShrinkToFitFindsTheFactorEverySizeLaidOutWouldFind)
+{
+    PangoTextMetrics::install();
+    PangoTextMetrics metrics;
+    auto searched = [&](const NSAttributedString& text, CGFloat width, CGFloat low) {
+        auto fits = [&](CGFloat scale) { return metrics.layout(text, scale, 0).lines.front().width <= width + 1e-6; };
+        if (fits(1))
+            return 1.0;
+        if (!fits(low))
+            return low;
+        CGFloat high = 1;
+        for (int step = 0; step < 10; ++step) {
+            CGFloat middle = (low + high) / 2;
+            (fits(middle) ? low : high) = middle;
+        }
+        return low;
+    };
+    auto joined = [](std::vector<std::shared_ptr<NSAttributedString>> pieces) {
+        auto text = NSMutableAttributedString::create();
+        for (auto& piece : pieces)
+            text->appendAttributedString(*piece);
+        return text;
+    };
+    auto piece = [](std::string_view text, const char* font, CGFloat size) {
+        return std::make_shared<NSAttributedString>(text, NSTextAttributes { .font = UIFont::fontWithName(font, size) });
+    };
+    auto icon = NSAttributedString::attributedStringWithAttachment(
+        NSTextAttachment::create(UIImage::imageWithBitmap(Bitmap(24, 24), 2)));
+    const std::shared_ptr<NSMutableAttributedString> texts[] = {
+        joined({ piece("12:30 pm", "HelveticaNeue-Light", 17) }),
+        joined({ piece("Team stand-up (active), Wednesday", "HelveticaNeue", 15) }),
+        joined({ piece("56°F", "HelveticaNeue-Thin", 60) }),
+        joined({ icon, piece(" 07:00 AM", "HelveticaNeue-Light", 22) }),
+    };
+    int shrunk = 0;
+    for (const auto& text : texts) {
+        CGFloat full = metrics.layout(*text, 1, 0).lines.front().width;
+        for (CGFloat width = full * 0.45; width < full * 1.02; width += full * 0.0031) {
+            auto label = UILabel::create(CGRectMake(0, 0, width, 30));
+            label->setAdjustsFontSizeToFitWidth(true);
+            label->setAttributedText(text);
+            CGFloat expected = searched(*label->displayedText(), width, UILabel::defaultMinimumScaleFactor);
+            ASSERT_EQ(label->fontScale(), expected) << text->string() << " in " << width;
+            shrunk += expected > UILabel::defaultMinimumScaleFactor && expected < 1;
+        }
+    }
+    EXPECT_GT(shrunk, 500);
 }
