@@ -2,7 +2,10 @@
 
 #include "uikit/UIImage.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace render {
 
@@ -21,7 +24,8 @@ bool isOpaque(const Bitmap& bitmap)
 // blend per pixel: the same pixels, a full-screen wallpaper at a fraction of the cost.
 cairo_surface_t* convert(const Bitmap& bitmap)
 {
-    cairo_surface_t* surface = cairo_image_surface_create(isOpaque(bitmap) ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
+    bool opaque = isOpaque(bitmap);
+    cairo_surface_t* surface = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
         static_cast<int>(bitmap.width), static_cast<int>(bitmap.height));
     unsigned char* data = cairo_image_surface_get_data(surface);
     int stride = cairo_image_surface_get_stride(surface);
@@ -29,14 +33,19 @@ cairo_surface_t* convert(const Bitmap& bitmap)
     const uint8_t* p = bitmap.rgba.data();
     for (unsigned y = 0; y < bitmap.height; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        if (opaque) {
+            // Premultiplying leaves opaque pixels as they are: red and blue swap places, no more.
+            for (unsigned x = 0; x < bitmap.width; ++x, p += 4) {
+                uint32_t pixel;
+                std::memcpy(&pixel, p, 4);
+                row[x] = (pixel & 0xff00ff00u) | (pixel & 0xffu) << 16 | (pixel >> 16 & 0xffu);
+            }
+            continue;
+        }
         for (unsigned x = 0; x < bitmap.width; ++x, p += 4) {
             uint32_t alpha = p[3];
-            // Premultiplying leaves opaque pixels as they are.
-            if (alpha == 255)
-                row[x] = 0xff000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
-            else
-                row[x] = alpha << 24 | premultiply(p[0], alpha) << 16 | premultiply(p[1], alpha) << 8
-                    | premultiply(p[2], alpha);
+            row[x] = alpha << 24 | premultiply(p[0], alpha) << 16 | premultiply(p[1], alpha) << 8
+                | premultiply(p[2], alpha);
         }
     }
     cairo_surface_mark_dirty(surface);
@@ -86,11 +95,66 @@ void ImageCache::draw(cairo_t* cr, const std::shared_ptr<UIImage>& image, const 
     cairo_clip(cr);
     cairo_translate(cr, rect.origin.x, rect.origin.y);
     cairo_scale(cr, rect.size.width / bitmap.width, rect.size.height / bitmap.height);
-    cairo_set_source_surface(cr, surface, 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_pattern_t* source = cairo_pattern_create_for_surface(surface);
+    cairo_pattern_set_filter(source, CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(source, CAIRO_EXTEND_PAD);
+    if (cairo_pattern_t* resampled = resampledUnderShapedClip(cr, source)) {
+        cairo_pattern_destroy(source);
+        source = resampled;
+    }
+    cairo_set_source(cr, source);
     cairo_paint(cr);
+    cairo_pattern_destroy(source);
     cairo_restore(cr);
+}
+
+// Under a clip that is not a set of rectangles (a rounded icon), cairo paints span by span, and
+// a scaled image's filter is set up again for every span: one icon cost as much as the rest of
+// its screen. Each device pixel the clip touches is filtered once instead, into a surface on
+// the device's grid, which is then painted under the clip as it is. Every pixel is the sample
+// the direct paint would have taken at its centre.
+cairo_pattern_t* ImageCache::resampledUnderShapedClip(cairo_t* cr, cairo_pattern_t* source)
+{
+    cairo_matrix_t toDevice;
+    cairo_get_matrix(cr, &toDevice);
+    bool placedWhole = toDevice.xx == 1 && toDevice.yy == 1 && toDevice.xy == 0 && toDevice.yx == 0
+        && toDevice.x0 == std::floor(toDevice.x0) && toDevice.y0 == std::floor(toDevice.y0);
+    if (placedWhole || toDevice.xy != 0 || toDevice.yx != 0)
+        return nullptr;
+    cairo_rectangle_list_t* rectangles = cairo_copy_clip_rectangle_list(cr);
+    bool shaped = rectangles->status == CAIRO_STATUS_CLIP_NOT_REPRESENTABLE;
+    cairo_rectangle_list_destroy(rectangles);
+    if (!shaped)
+        return nullptr;
+    double x0, y0, x1, y1;
+    cairo_clip_extents(cr, &x0, &y0, &x1, &y1);
+    cairo_user_to_device(cr, &x0, &y0);
+    cairo_user_to_device(cr, &x1, &y1);
+    int left = std::max(0, static_cast<int>(std::floor(std::min(x0, x1))) - 1);
+    int top = std::max(0, static_cast<int>(std::floor(std::min(y0, y1))) - 1);
+    int right = static_cast<int>(std::ceil(std::max(x0, x1))) + 1;
+    int bottom = static_cast<int>(std::ceil(std::max(y0, y1))) + 1;
+    if (right <= left || bottom <= top)
+        return nullptr;
+
+    // The samples keep the device's own coordinates, so that the filter sees the very transform
+    // the direct paint would: moved to another origin, its rounding would move some samples.
+    // Only the rows and columns the clip reaches are written; the rest is never touched.
+    cairo_surface_t* samples = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, right, bottom);
+    cairo_t* sampling = cairo_create(samples);
+    cairo_rectangle(sampling, left, top, right - left, bottom - top);
+    cairo_clip(sampling);
+    cairo_set_matrix(sampling, &toDevice);
+    cairo_set_source(sampling, source);
+    cairo_set_operator(sampling, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(sampling);
+    cairo_destroy(sampling);
+
+    cairo_pattern_t* resampled = cairo_pattern_create_for_surface(samples);
+    cairo_surface_destroy(samples);
+    cairo_pattern_set_matrix(resampled, &toDevice);
+    cairo_pattern_set_filter(resampled, CAIRO_FILTER_NEAREST);
+    return resampled;
 }
 
 } // namespace render

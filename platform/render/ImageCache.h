@@ -25,6 +25,7 @@ public:
 
 private:
     cairo_surface_t* surfaceFor(const std::shared_ptr<UIImage>&);
+    static cairo_pattern_t* resampledUnderShapedClip(cairo_t*, cairo_pattern_t* source);
     void dropDeadEntries();
 
     struct Entry {

@@ -200,3 +200,39 @@ TEST(ViewRenderer, AlignsTruncatesAndShrinksLabelText)
 
     EXPECT_TRUE(matchesReference(ViewRenderer(2).render(*root), "label-layout"));
 }
+
+// A scaled image under a rounded clip is sampled once per pixel rather than span by span: inside
+// its rounded corners it must show exactly the pixels the unclipped image shows, at fractional
+// places and scales alike, and nothing outside its shape.
+TEST(ViewRenderer, ARoundedImageShowsTheSamePixelsAsAnUnroundedOne)
+{
+    auto picture = [](CGFloat cornerRadius, CGRect frame) {
+        auto root = makeView(CGRectMake(0, 0, 80, 60), UIColor::blackColor());
+        auto view = UIImageView::create(frame);
+        view->setImage(TestImages::colourBands(120, 90, 2));
+        view->layer().setCornerRadius(cornerRadius);
+        view->setClipsToBounds(cornerRadius > 0);
+        root->addSubview(view);
+        return ViewRenderer(2).render(*root);
+    };
+    for (CGRect frame : { CGRectMake(10, 8, 37, 29), CGRectMake(12.357, 7.61, 40.5, 31.3) }) {
+        auto rounded = picture(9, frame), square = picture(0, frame);
+        int inside = 0;
+        for (int y = 0; y < rounded.height(); ++y) {
+            for (int x = 0; x < rounded.width(); ++x) {
+                CGFloat px = (x + 0.5) / 2, py = (y + 0.5) / 2;
+                // Well inside the rounded shape, and well outside the frame.
+                bool core = px > frame.origin.x + 1 && px < CGRectGetMaxX(frame) - 1 && py > frame.origin.y + 9
+                    && py < CGRectGetMaxY(frame) - 9;
+                bool away = !CGRectContainsPoint(CGRectMake(frame.origin.x - 1, frame.origin.y - 1, frame.size.width + 2, frame.size.height + 2), CGPointMake(px, py));
+                if (core) {
+                    ++inside;
+                    ASSERT_EQ(rounded.pixel(x, y), square.pixel(x, y)) << x << "," << y;
+                } else if (away) {
+                    ASSERT_EQ(rounded.pixel(x, y), 0xff000000u) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_GT(inside, 1000);
+    }
+}
