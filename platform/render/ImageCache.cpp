@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace render {
 
@@ -58,6 +59,8 @@ ImageCache::~ImageCache()
 {
     for (auto& [key, entry] : m_entries)
         cairo_surface_destroy(entry.surface);
+    for (auto& kept : m_samples)
+        cairo_surface_destroy(kept.surface);
 }
 
 void ImageCache::dropDeadEntries()
@@ -66,6 +69,12 @@ void ImageCache::dropDeadEntries()
         if (!item.second.image.expired())
             return false;
         cairo_surface_destroy(item.second.surface);
+        return true;
+    });
+    std::erase_if(m_samples, [](auto& kept) {
+        if (!kept.image.expired())
+            return false;
+        cairo_surface_destroy(kept.surface);
         return true;
     });
 }
@@ -98,7 +107,7 @@ void ImageCache::draw(cairo_t* cr, const std::shared_ptr<UIImage>& image, const 
     cairo_pattern_t* source = cairo_pattern_create_for_surface(surface);
     cairo_pattern_set_filter(source, CAIRO_FILTER_GOOD);
     cairo_pattern_set_extend(source, CAIRO_EXTEND_PAD);
-    if (cairo_pattern_t* resampled = resampledUnderShapedClip(cr, source)) {
+    if (cairo_pattern_t* resampled = resampledUnderShapedClip(cr, image, source)) {
         cairo_pattern_destroy(source);
         source = resampled;
     }
@@ -113,7 +122,8 @@ void ImageCache::draw(cairo_t* cr, const std::shared_ptr<UIImage>& image, const 
 // its screen. Each device pixel the clip touches is filtered once instead, into a surface on
 // the device's grid, which is then painted under the clip as it is. Every pixel is the sample
 // the direct paint would have taken at its centre.
-cairo_pattern_t* ImageCache::resampledUnderShapedClip(cairo_t* cr, cairo_pattern_t* source)
+cairo_pattern_t* ImageCache::resampledUnderShapedClip(
+    cairo_t* cr, const std::shared_ptr<UIImage>& image, cairo_pattern_t* source)
 {
     cairo_matrix_t toDevice;
     cairo_get_matrix(cr, &toDevice);
@@ -137,11 +147,17 @@ cairo_pattern_t* ImageCache::resampledUnderShapedClip(cairo_t* cr, cairo_pattern
     if (right <= left || bottom <= top)
         return nullptr;
 
+    for (auto& kept : m_samples) {
+        if (kept.image.lock() == image && kept.left == left && kept.top == top && kept.right == right
+            && kept.bottom == bottom && std::memcmp(&kept.toDevice, &toDevice, sizeof toDevice) == 0)
+            return samplesPattern(kept);
+    }
+
     // The samples keep the device's own coordinates, so that the filter sees the very transform
     // the direct paint would: moved to another origin, its rounding would move some samples.
-    // Only the rows and columns the clip reaches are written; the rest is never touched.
-    cairo_surface_t* samples = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, right, bottom);
-    cairo_t* sampling = cairo_create(samples);
+    // Only the rows and columns the clip reaches are written, then kept on their own.
+    cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, right, bottom);
+    cairo_t* sampling = cairo_create(whole);
     cairo_rectangle(sampling, left, top, right - left, bottom - top);
     cairo_clip(sampling);
     cairo_set_matrix(sampling, &toDevice);
@@ -149,12 +165,32 @@ cairo_pattern_t* ImageCache::resampledUnderShapedClip(cairo_t* cr, cairo_pattern
     cairo_set_operator(sampling, CAIRO_OPERATOR_SOURCE);
     cairo_paint(sampling);
     cairo_destroy(sampling);
+    cairo_surface_t* samples = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, right - left, bottom - top);
+    cairo_t* copying = cairo_create(samples);
+    cairo_set_source_surface(copying, whole, -left, -top);
+    cairo_set_operator(copying, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(copying);
+    cairo_destroy(copying);
+    cairo_surface_destroy(whole);
 
-    cairo_pattern_t* resampled = cairo_pattern_create_for_surface(samples);
-    cairo_surface_destroy(samples);
-    cairo_pattern_set_matrix(resampled, &toDevice);
-    cairo_pattern_set_filter(resampled, CAIRO_FILTER_NEAREST);
-    return resampled;
+    // A screen shows few such images; a stale one gives way to the newest.
+    if (m_samples.size() >= keptSamples) {
+        cairo_surface_destroy(m_samples.front().surface);
+        m_samples.erase(m_samples.begin());
+    }
+    m_samples.push_back({ image, toDevice, left, top, right, bottom, samples });
+    return samplesPattern(m_samples.back());
+}
+
+cairo_pattern_t* ImageCache::samplesPattern(const Samples& kept)
+{
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(kept.surface);
+    cairo_matrix_t shift, toSamples;
+    cairo_matrix_init_translate(&shift, -kept.left, -kept.top);
+    cairo_matrix_multiply(&toSamples, &kept.toDevice, &shift);
+    cairo_pattern_set_matrix(pattern, &toSamples);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    return pattern;
 }
 
 } // namespace render

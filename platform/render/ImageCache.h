@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class UIImage;
 
@@ -25,7 +26,7 @@ public:
 
 private:
     cairo_surface_t* surfaceFor(const std::shared_ptr<UIImage>&);
-    static cairo_pattern_t* resampledUnderShapedClip(cairo_t*, cairo_pattern_t* source);
+    cairo_pattern_t* resampledUnderShapedClip(cairo_t*, const std::shared_ptr<UIImage>&, cairo_pattern_t* source);
     void dropDeadEntries();
 
     struct Entry {
@@ -33,6 +34,18 @@ private:
         cairo_surface_t* surface;
     };
     std::unordered_map<const UIImage*, Entry> m_entries;
+
+    // An image's pixels filtered onto the device's grid where a shaped clip reaches, kept for the
+    // next picture that draws it at the same place and size.
+    struct Samples {
+        std::weak_ptr<UIImage> image;
+        cairo_matrix_t toDevice;
+        int left, top, right, bottom;
+        cairo_surface_t* surface;
+    };
+    static constexpr size_t keptSamples = 32;
+    static cairo_pattern_t* samplesPattern(const Samples&);
+    std::vector<Samples> m_samples;
 };
 
 } // namespace render

@@ -19,6 +19,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 using render::Picture;
 using render::ViewRenderer;
@@ -59,6 +60,17 @@ std::shared_ptr<UIView> roundedCard()
     card->addSubview(translucent);
     root->addSubview(card);
     return root;
+}
+
+testing::AssertionResult matchesExactly(const Picture& picture, const Picture& expected)
+{
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (picture.pixel(x, y) != expected.pixel(x, y))
+                return testing::AssertionFailure() << "pixels differ at " << x << "," << y;
+        }
+    }
+    return testing::AssertionSuccess();
 }
 
 } // namespace
@@ -234,5 +246,29 @@ TEST(ViewRenderer, ARoundedImageShowsTheSamePixelsAsAnUnroundedOne)
             }
         }
         EXPECT_GT(inside, 1000);
+    }
+}
+
+// What a renderer keeps of a rounded image from one picture must not show in the next once the
+// image has moved, been resized or been replaced.
+TEST(ViewRenderer, ARoundedImageKeptFromTheLastPictureFollowsItsView)
+{
+    auto root = makeView(CGRectMake(0, 0, 80, 60), UIColor::blackColor());
+    auto view = UIImageView::create(CGRectMake(10, 8, 37, 29));
+    view->setImage(TestImages::colourBands(120, 90, 2));
+    view->layer().setCornerRadius(9);
+    view->setClipsToBounds(true);
+    root->addSubview(view);
+    ViewRenderer renderer(2);
+    auto first = renderer.render(*root);
+    auto again = renderer.render(*root);
+    EXPECT_TRUE(matchesExactly(first, again));
+    for (auto change : std::initializer_list<std::function<void()>> {
+             [&] { view->setFrame(CGRectMake(12.25, 9.5, 37, 29)); },
+             [&] { view->setFrame(CGRectMake(12.25, 9.5, 41, 27)); },
+             [&] { view->setImage(TestImages::dot(90, 0x40c0ffff)); } }) {
+        change();
+        root->layoutIfNeeded();
+        EXPECT_TRUE(matchesExactly(renderer.render(*root), ViewRenderer(2).render(*root)));
     }
 }
