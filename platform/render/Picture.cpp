@@ -3,6 +3,8 @@
 #include "uikit/PNGFile.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 #include <utility>
@@ -93,10 +95,19 @@ std::vector<uint8_t> Picture::encodePNG() const
             rowPixels(y), rowPixels(y) + width, [](uint32_t pixel) { return pixel >> 24 == 0xff; });
 
     // Straight colours from premultiplied ones, rounded as cairo's own PNG writer rounds them.
-    std::vector<uint8_t> row(size_t(width) * (opaque ? 3 : 4));
+    // One byte more than a row, for the opaque path's four-byte stores.
+    std::vector<uint8_t> row(size_t(width) * (opaque ? 3 : 4) + 1);
     return PNGFile::encode(width, height, !opaque, [&](unsigned y) {
         const uint32_t* pixel = rowPixels(y);
         uint8_t* out = row.data();
+        if (opaque && std::endian::native == std::endian::little) {
+            // 0xAARRGGBB to the bytes R, G, B, 0; the next pixel overwrites the 0.
+            for (unsigned x = 0; x < width; ++x) {
+                uint32_t rgb = __builtin_bswap32(pixel[x]) >> 8;
+                std::memcpy(out + size_t(x) * 3, &rgb, sizeof rgb);
+            }
+            return row.data();
+        }
         if (opaque) {
             for (unsigned x = 0; x < width; ++x, out += 3) {
                 out[0] = static_cast<uint8_t>(pixel[x] >> 16);

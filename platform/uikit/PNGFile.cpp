@@ -1,17 +1,59 @@
 #include "uikit/PNGFile.h"
 
-#include <png.h>
+#include "uikit/DeflateWriter.h"
 
-#include <csetjmp>
+#include <png.h>
+#include <zlib.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <cstring>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
-void appendBytes(png_structp png, png_bytep data, png_size_t length)
+void putBigEndian(std::uint8_t* out, std::uint32_t value)
 {
-    auto* bytes = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
-    bytes->insert(bytes->end(), data, data + length);
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
 }
+
+// The CRC of everything from `start` (a chunk's type) to the end.
+void appendCRC(std::vector<std::uint8_t>& bytes, size_t start)
+{
+    std::uint8_t crc[4];
+    putBigEndian(crc, static_cast<std::uint32_t>(crc32(0, bytes.data() + start, static_cast<uInt>(bytes.size() - start))));
+    bytes.insert(bytes.end(), crc, crc + 4);
+}
+
+void writeChunk(std::vector<std::uint8_t>& bytes, const char* type, const std::uint8_t* data, size_t size)
+{
+    std::uint8_t length[4];
+    putBigEndian(length, static_cast<std::uint32_t>(size));
+    bytes.insert(bytes.end(), length, length + 4);
+    size_t start = bytes.size();
+    bytes.insert(bytes.end(), type, type + 4);
+    if (size)
+        bytes.insert(bytes.end(), data, data + size);
+    appendCRC(bytes, start);
+}
+
+void subtractRow(std::uint8_t* out, const std::uint8_t* row, const std::uint8_t* above, size_t size)
+{
+    size_t x = 0;
+#if defined(__SSE2__)
+    for (; x + 16 <= size; x += 16)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+            _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x)),
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(above + x))));
+#endif
+    for (; x < size; ++x)
+        out[x] = static_cast<std::uint8_t>(row[x] - above[x]);
+}
+
 
 } // namespace
 
@@ -62,31 +104,35 @@ std::vector<std::uint8_t> PNGFile::encode(
     if (width == 0 || height == 0 || width > maximumSide || height > maximumSide)
         throw std::invalid_argument("PNG encoding failed: no picture of " + std::to_string(width) + " x "
             + std::to_string(height) + " pixels");
-    std::vector<std::uint8_t> bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info) {
-        png_destroy_write_struct(&png, nullptr);
-        throw std::runtime_error("PNG encoding failed: out of memory");
+    unsigned channels = hasAlpha ? 4 : 3;
+    size_t rowBytes = size_t(width) * channels;
+    std::vector<std::uint8_t> bytes { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n' };
+    std::uint8_t header[13] = { 0, 0, 0, 0, 0, 0, 0, 0, 8, std::uint8_t(hasAlpha ? 6 : 2), 0, 0, 0 };
+    putBigEndian(header, width);
+    putBigEndian(header + 4, height);
+    writeChunk(bytes, "IHDR", header, sizeof header);
+
+    size_t data = bytes.size();
+    bytes.resize(data + 8);
+    // The files are for looking at and comparing, not for keeping. The Up filter turns a screen's
+    // flat areas into runs of zeros and its gradients into bytes that repeat a pixel later, and
+    // repeats are looked for at those two distances only (the previous row's made files larger:
+    // its long distance costs more bits than the matches it wins). On the demo's lock screen, about
+    // four times as fast as zlib's fastest level, for a file 8 % larger.
+    DeflateWriter deflate(bytes, { channels, 1 });
+    std::vector<std::uint8_t> previous(rowBytes, 0);
+    for (unsigned y = 0; y < height; ++y) {
+        const std::uint8_t* pixels = row(y);
+        std::uint8_t* filtered = deflate.append(rowBytes + 1);
+        filtered[0] = 2;
+        subtractRow(filtered + 1, pixels, previous.data(), rowBytes);
+        std::memcpy(previous.data(), pixels, rowBytes);
     }
-    // libpng reports its errors by jumping back here; nothing made after this point needs
-    // destroying but libpng's own structures.
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        throw std::runtime_error("PNG encoding failed");
-    }
-    png_set_write_fn(png, &bytes, appendBytes, nullptr);
-    png_set_IHDR(png, info, width, height, 8, hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
-        PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    // The files are for looking at and comparing, not for keeping: deflate's fastest level after
-    // the Up filter, which costs next to nothing and catches most of a screen's flat areas and
-    // gradients. Four to five times as fast as the defaults, for files about half as large again.
-    png_set_compression_level(png, 1);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
-    png_write_info(png, info);
-    for (unsigned y = 0; y < height; ++y)
-        png_write_row(png, row(y));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
+    deflate.finish();
+    size_t length = bytes.size() - data - 8;
+    putBigEndian(bytes.data() + data, static_cast<std::uint32_t>(length));
+    std::memcpy(bytes.data() + data + 4, "IDAT", 4);
+    appendCRC(bytes, data + 4);
+    writeChunk(bytes, "IEND", nullptr, 0);
     return bytes;
 }
