@@ -132,6 +132,19 @@ std::uint32_t adler32Of(std::uint32_t adler, const std::uint8_t* data, std::size
 #endif
 }
 
+#if defined(__SSE2__)
+// Bit n is set where the byte at n repeats the one `distance` before it, for 32 bytes.
+std::uint32_t repeatedBytes(const std::uint8_t* here, unsigned distance)
+{
+    auto equal = [&](unsigned offset) {
+        return static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(here + offset)),
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(here + offset - distance)))));
+    };
+    return equal(0) | equal(16) << 16;
+}
+#endif
+
 // Bits filled from the least significant end; every put writes the whole bytes out, so that at
 // most 7 bits wait, and needs 8 bytes of room past the output.
 struct BitStream {
@@ -354,7 +367,27 @@ void DeflateWriter::tokenize(std::size_t end)
     std::uint32_t* literalFrequencies = m_literalFrequencies.data();
     std::uint32_t* distanceFrequencies = m_distanceFrequencies.data();
 
+    const std::size_t farthest = m_farthest;
     for (std::size_t i = m_tokenized; i < end;) {
+#if defined(__SSE2__)
+        // Where no distance repeats three bytes, the bytes are literals: find them 30 at a time.
+        if (i >= farthest && end - i >= 32) {
+            std::uint32_t starts = 1u << 30;
+            for (unsigned index = 0; index < distanceCount; ++index) {
+                std::uint32_t equal = repeatedBytes(data + i, distances[index]);
+                starts |= equal & equal >> 1 & equal >> 2;
+            }
+            auto literals = static_cast<unsigned>(__builtin_ctz(starts));
+            for (unsigned n = 0; n < literals; ++n) {
+                tokens[n] = data[i + n];
+                ++literalFrequencies[data[i + n]];
+            }
+            tokens += literals;
+            i += literals;
+            if (literals == 30)
+                continue;
+        }
+#endif
         auto limit = static_cast<unsigned>(std::min<std::size_t>(maximumMatch, end - i));
         unsigned bestLength = 0, bestIndex = 0;
         for (unsigned index = 0; index < distanceCount; ++index) {
