@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writer.finish();
     std::vector<std::uint8_t> inflated(pixelBytes + 1);
     uLongf inflatedSize = inflated.size();
-    if (uncompress(inflated.data(), &inflatedSize, stream.data(), stream.size()) != Z_OK || inflatedSize != pixelBytes
-        || std::memcmp(inflated.data(), pixels, pixelBytes) != 0)
+    if (uncompress(inflated.data(), &inflatedSize, stream.data(), stream.size()) != Z_OK
+        || inflatedSize != pixelBytes || std::memcmp(inflated.data(), pixels, pixelBytes) != 0)
         std::abort();
     return 0;
 }

@@ -2,8 +2,6 @@
 
 #include "uikit/HuffmanCode.h"
 
-#include <zlib.h>
-
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -30,24 +28,23 @@ constexpr unsigned literalSymbols = 286;
 constexpr unsigned distanceSymbols = 30;
 constexpr unsigned endOfBlock = 256;
 
-constexpr std::array<unsigned, 29> lengthBase { 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31, 35, 43,
-    51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258 };
-constexpr std::array<unsigned, 29> lengthExtra { 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4,
-    4, 4, 5, 5, 5, 5, 0 };
-constexpr std::array<unsigned, 30> distanceBase { 1, 2, 3, 4, 5, 7, 9, 13, 17, 25, 33, 49, 65, 97, 129, 193, 257,
-    385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577 };
-constexpr std::array<unsigned, 30> distanceExtra { 0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9,
-    9, 10, 10, 11, 11, 12, 12, 13, 13 };
-constexpr std::array<unsigned, 19> codeLengthOrder { 16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14,
-    1, 15 };
+constexpr std::array<unsigned, 29> lengthBase { 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31, 35,
+    43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258 };
+constexpr std::array<unsigned, 29> lengthExtra { 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3,
+    4, 4, 4, 4, 5, 5, 5, 5, 0 };
+constexpr std::array<unsigned, 30> distanceBase { 1, 2, 3, 4, 5, 7, 9, 13, 17, 25, 33, 49, 65, 97, 129, 193,
+    257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577 };
+constexpr std::array<unsigned, 30> distanceExtra { 0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8,
+    9, 9, 10, 10, 11, 11, 12, 12, 13, 13 };
+constexpr std::array<unsigned, 19> codeLengthOrder { 16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2,
+    14, 1, 15 };
 
 // The length code (0 for symbol 257) of each match length.
 constexpr auto lengthCodes = [] {
     std::array<std::uint8_t, maximumMatch + 1> codes {};
     for (unsigned code = 0; code < lengthBase.size(); ++code)
-        for (unsigned length = lengthBase[code]; length < lengthBase[code] + (1u << lengthExtra[code])
-             && length <= maximumMatch;
-             ++length)
+        for (unsigned length = lengthBase[code];
+             length < lengthBase[code] + (1u << lengthExtra[code]) && length <= maximumMatch; ++length)
             codes[length] = static_cast<std::uint8_t>(code);
     return codes;
 }();
@@ -86,50 +83,6 @@ unsigned matchLength(const std::uint8_t* here, const std::uint8_t* there, unsign
     while (length < limit && here[length] == there[length])
         ++length;
     return length;
-}
-
-// zlib's Adler-32 reads a byte at a time; the filtered picture is megabytes long.
-std::uint32_t adler32Of(std::uint32_t adler, const std::uint8_t* data, std::size_t size)
-{
-#if defined(__SSE2__)
-    constexpr std::uint32_t modulus = 65521;
-    // The most 16-byte blocks before the sums must be reduced, as zlib's own limit of 5552 bytes.
-    constexpr std::size_t blocksAtOnce = 347;
-    std::uint64_t sum = adler & 0xffff, weighted = adler >> 16;
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i firstWeights = _mm_setr_epi16(16, 15, 14, 13, 12, 11, 10, 9);
-    const __m128i lastWeights = _mm_setr_epi16(8, 7, 6, 5, 4, 3, 2, 1);
-    while (size >= 16) {
-        std::size_t blocks = std::min(size / 16, blocksAtOnce);
-        __m128i bytes = zero, earlierBytes = zero, weightedBytes = zero;
-        for (std::size_t block = 0; block < blocks; ++block, data += 16) {
-            __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
-            earlierBytes = _mm_add_epi64(earlierBytes, bytes);
-            bytes = _mm_add_epi64(bytes, _mm_sad_epu8(v, zero));
-            weightedBytes = _mm_add_epi32(weightedBytes,
-                _mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(v, zero), firstWeights),
-                    _mm_madd_epi16(_mm_unpackhi_epi8(v, zero), lastWeights)));
-        }
-        std::uint64_t lanes[2], weightedLanes[2];
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(lanes), bytes);
-        std::uint64_t blockSum = lanes[0] + lanes[1];
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(lanes), earlierBytes);
-        std::uint64_t earlierSum = lanes[0] + lanes[1];
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(weightedLanes), _mm_add_epi32(weightedBytes,
-            _mm_srli_si128(weightedBytes, 8)));
-        std::uint64_t weightedSum = (weightedLanes[0] & 0xffffffff) + (weightedLanes[0] >> 32);
-        weighted = (weighted + sum * 16 * blocks + 16 * earlierSum + weightedSum) % modulus;
-        sum = (sum + blockSum) % modulus;
-        size -= blocks * 16;
-    }
-    for (; size; --size, ++data) {
-        sum += *data;
-        weighted += sum;
-    }
-    return static_cast<std::uint32_t>((weighted % modulus) << 16 | (sum % modulus));
-#else
-    return static_cast<std::uint32_t>(adler32(adler, data, static_cast<uInt>(size)));
-#endif
 }
 
 #if defined(__SSE2__)
@@ -177,7 +130,6 @@ struct BlockHeader {
     };
     unsigned literalCount;
     unsigned distanceCount;
-    unsigned codeLengthCount;
     std::vector<Entry> entries;
     std::array<std::uint32_t, 19> frequencies {};
 
@@ -185,8 +137,10 @@ struct BlockHeader {
         : literalCount(std::max(257u, literals.usedSize()))
         , distanceCount(std::max(1u, distances.usedSize()))
     {
-        std::vector<std::uint8_t> lengths(literals.lengths().begin(), literals.lengths().begin() + literalCount);
-        lengths.insert(lengths.end(), distances.lengths().begin(), distances.lengths().begin() + distanceCount);
+        std::vector<std::uint8_t> lengths(
+            literals.lengths().begin(), literals.lengths().begin() + literalCount);
+        lengths.insert(
+            lengths.end(), distances.lengths().begin(), distances.lengths().begin() + distanceCount);
         for (size_t i = 0; i < lengths.size();) {
             unsigned value = lengths[i];
             unsigned run = 1;
@@ -214,7 +168,10 @@ struct BlockHeader {
         entries.push_back({ static_cast<std::uint8_t>(symbol), static_cast<std::uint8_t>(extra) });
         ++frequencies[symbol];
     }
-    static unsigned extraBits(unsigned symbol) { return symbol == 16 ? 2 : symbol == 17 ? 3 : symbol == 18 ? 7 : 0; }
+    static unsigned extraBits(unsigned symbol)
+    {
+        return symbol == 16 ? 2 : symbol == 17 ? 3 : symbol == 18 ? 7 : 0;
+    }
 };
 
 void writeStoredBlocks(BitStream& stream, const std::uint8_t* data, std::size_t size)
@@ -262,7 +219,8 @@ void writeDynamicBlock(BitStream& stream, std::span<const std::uint32_t> tokens,
     std::vector<std::uint8_t> distanceBitCount(distanceCodes.size());
     for (size_t index = 0; index < distanceCodes.size(); ++index) {
         unsigned code = distanceCodes[index];
-        distanceBits[index] = distances.code(code) | (distanceValues[index] - distanceBase[code]) << distances.length(code);
+        distanceBits[index]
+            = distances.code(code) | (distanceValues[index] - distanceBase[code]) << distances.length(code);
         distanceBitCount[index] = static_cast<std::uint8_t>(distances.length(code) + distanceExtra[code]);
     }
     for (std::uint32_t token : tokens) {
@@ -298,8 +256,6 @@ DeflateWriter::DeflateWriter(std::vector<std::uint8_t>& output, std::vector<unsi
     m_output.push_back(0x01);
 }
 
-DeflateWriter::~DeflateWriter() = default;
-
 std::uint8_t* DeflateWriter::append(std::size_t size)
 {
     if (m_inputSize - m_tokenized >= pieceBytes)
@@ -330,7 +286,7 @@ void DeflateWriter::finish()
     stream.put(0, 7);
     stream.align();
     for (int shift = 24; shift >= 0; shift -= 8)
-        *stream.out++ = static_cast<std::uint8_t>(m_adler >> shift);
+        *stream.out++ = static_cast<std::uint8_t>(m_adler.value() >> shift);
     m_output.resize(static_cast<std::size_t>(stream.out - m_output.data()));
     m_bits = 0;
     m_bitCount = 0;
@@ -356,7 +312,7 @@ void DeflateWriter::compress(std::size_t end)
 void DeflateWriter::tokenize(std::size_t end)
 {
     const std::uint8_t* data = m_input.get();
-    m_adler = adler32Of(m_adler, data + m_tokenized, end - m_tokenized);
+    m_adler.update(data + m_tokenized, end - m_tokenized);
     // Locals, so that stores of tokens and counts cannot be taken to change them.
     std::array<unsigned, maximumDistanceCount> distances {};
     std::array<std::uint8_t, maximumDistanceCount> distanceCodes {};
@@ -419,6 +375,7 @@ void DeflateWriter::tokenize(std::size_t end)
     m_tokenCount = static_cast<std::size_t>(tokens - m_tokens.get());
     m_tokenized = end;
 }
+
 void DeflateWriter::writeBlock()
 {
     std::size_t size = m_tokenized - m_blockStart;
@@ -436,7 +393,8 @@ void DeflateWriter::writeBlock()
         dynamicBits += std::uint64_t(m_literalFrequencies[symbol])
             * (literals.length(symbol) + (symbol > endOfBlock ? lengthExtra[symbol - 257] : 0));
     for (unsigned symbol = 0; symbol < distanceSymbols; ++symbol)
-        dynamicBits += std::uint64_t(m_distanceFrequencies[symbol]) * (distances.length(symbol) + distanceExtra[symbol]);
+        dynamicBits += std::uint64_t(m_distanceFrequencies[symbol])
+            * (distances.length(symbol) + distanceExtra[symbol]);
     std::uint64_t storedBits = 8 * size + (size / 65535 + 1) * (3 + 7 + 32);
 
     std::size_t start = m_output.size();
@@ -445,7 +403,8 @@ void DeflateWriter::writeBlock()
     if (storedBits <= dynamicBits)
         writeStoredBlocks(stream, m_input.get() + m_blockStart, size);
     else
-        writeDynamicBlock(stream, { m_tokens.get(), m_tokenCount }, literals, distances, m_distanceCodes, m_distances, header, codeLengths);
+        writeDynamicBlock(stream, { m_tokens.get(), m_tokenCount }, literals, distances, m_distanceCodes,
+            m_distances, header, codeLengths);
     m_output.resize(static_cast<std::size_t>(stream.out - m_output.data()));
     m_bits = stream.bits;
     m_bitCount = stream.count;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "uikit/Adler32.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -14,7 +16,6 @@ public:
     // The zlib stream is appended to `output`; `distances` (1 to 32768) are where repeats are
     // looked for, most likely first.
     DeflateWriter(std::vector<std::uint8_t>& output, std::vector<unsigned> distances);
-    ~DeflateWriter();
 
     // Room for the next `size` bytes of input, to be filled before any other call.
     std::uint8_t* append(std::size_t size);
@@ -29,14 +30,14 @@ private:
     std::vector<unsigned> m_distances;
     std::vector<std::uint8_t> m_distanceCodes;
     std::size_t m_farthest;
-    // The input not yet written as blocks, after as much history as the distances reach, and the
-    // rows appended since the last piece was tokenized.
+    // The input of the block being made, after as much history as the distances reach, and what
+    // was appended since the last piece was tokenized.
     std::unique_ptr<std::uint8_t[]> m_input;
     std::size_t m_inputSize = 0;
     std::size_t m_inputCapacity = 0;
     std::size_t m_blockStart = 0;
     std::size_t m_tokenized = 0;
-    std::uint32_t m_adler = 1;
+    Adler32 m_adler;
     // A literal byte, or a match's length times 256 plus the index of its distance.
     std::unique_ptr<std::uint32_t[]> m_tokens;
     std::size_t m_tokenCount = 0;

@@ -66,8 +66,8 @@ HuffmanCode::HuffmanCode(std::span<const std::uint32_t> frequencies, unsigned ma
     for (unsigned symbol = 0; leaves.size() < 2; ++symbol)
         if (!frequencies[symbol])
             leaves.push_back({ 0, symbol });
-    std::stable_sort(leaves.begin(), leaves.end(),
-        [](const Leaf& a, const Leaf& b) { return a.frequency < b.frequency; });
+    std::stable_sort(
+        leaves.begin(), leaves.end(), [](const Leaf& a, const Leaf& b) { return a.frequency < b.frequency; });
 
     auto counts = depthCounts(leaves);
     counts.resize(std::max<size_t>(counts.size(), maximumLength + 1), 0);

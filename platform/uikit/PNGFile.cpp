@@ -25,7 +25,8 @@ void putBigEndian(std::uint8_t* out, std::uint32_t value)
 void appendCRC(std::vector<std::uint8_t>& bytes, size_t start)
 {
     std::uint8_t crc[4];
-    putBigEndian(crc, static_cast<std::uint32_t>(crc32(0, bytes.data() + start, static_cast<uInt>(bytes.size() - start))));
+    putBigEndian(crc,
+        static_cast<std::uint32_t>(crc32(0, bytes.data() + start, static_cast<uInt>(bytes.size() - start))));
     bytes.insert(bytes.end(), crc, crc + 4);
 }
 
@@ -53,7 +54,6 @@ void subtractRow(std::uint8_t* out, const std::uint8_t* row, const std::uint8_t*
     for (; x < size; ++x)
         out[x] = static_cast<std::uint8_t>(row[x] - above[x]);
 }
-
 
 } // namespace
 

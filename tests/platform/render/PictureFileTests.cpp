@@ -51,7 +51,8 @@ TEST(PictureFile, ReadsBackAsCairosOwnFileOfThePictureDoes)
 {
     auto folder = fs::temp_directory_path() / ("lumora-picture-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    for (auto [opaque, width] : { std::pair(true, 256), std::pair(false, 256), std::pair(true, 131), std::pair(false, 1) }) {
+    for (auto [opaque, width] :
+        { std::pair(true, 256), std::pair(false, 256), std::pair(true, 131), std::pair(false, 1) }) {
         SCOPED_TRACE(std::string(opaque ? "opaque" : "translucent") + ", " + std::to_string(width) + " wide");
         auto picture = paintedPicture(opaque, width);
         auto ours = folder / "ours.png", cairos = folder / "cairos.png";

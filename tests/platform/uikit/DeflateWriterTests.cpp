@@ -1,5 +1,6 @@
 // What our deflate writes, inflated by zlib, must be what went in, whatever the input is made of
 // and however it is handed over; and its Huffman codes must fit their length limits.
+#include "uikit/Adler32.h"
 #include "uikit/DeflateWriter.h"
 #include "uikit/HuffmanCode.h"
 
@@ -14,8 +15,8 @@
 
 namespace {
 
-std::vector<std::uint8_t> deflated(const std::vector<std::uint8_t>& input, std::vector<unsigned> distances,
-    size_t pieceSize)
+std::vector<std::uint8_t> deflated(
+    const std::vector<std::uint8_t>& input, std::vector<unsigned> distances, size_t pieceSize)
 {
     std::vector<std::uint8_t> output;
     DeflateWriter writer(output, std::move(distances));
@@ -156,5 +157,19 @@ TEST(HuffmanCode, CodesFitTheirLimitAndFillTheCodeSpace)
                 if (a != b && code.length(a) && code.length(a) <= code.length(b)) {
                     EXPECT_NE(code.code(a), code.code(b) & ((1u << code.length(a)) - 1)) << a << " " << b;
                 }
+    }
+}
+
+TEST(Adler32, AgreesWithZlibWhateverThePieces)
+{
+    auto random = randomBytes(200003, 5);
+    std::vector<std::uint8_t> ones(100000, 255);
+    for (const auto* bytes : { &random, &ones }) {
+        for (size_t piece : { size_t(1), size_t(15), size_t(5552), size_t(16 * 347 + 3), size_t(1) << 20 }) {
+            Adler32 ours;
+            for (size_t at = 0; at < bytes->size(); at += piece)
+                ours.update(bytes->data() + at, std::min(piece, bytes->size() - at));
+            EXPECT_EQ(ours.value(), adler32(1, bytes->data(), static_cast<uInt>(bytes->size()))) << piece;
+        }
     }
 }

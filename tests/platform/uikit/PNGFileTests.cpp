@@ -63,7 +63,8 @@ size_t zlibFastestSize(const Bitmap& bitmap)
         filtered.push_back(2);
         for (unsigned x = 0; x < bitmap.width; ++x)
             for (unsigned c = 0; c < 3; ++c)
-                filtered.push_back(static_cast<std::uint8_t>(bitmap.pixel(x, y)[c] - (y ? bitmap.pixel(x, y - 1)[c] : 0)));
+                filtered.push_back(
+                    static_cast<std::uint8_t>(bitmap.pixel(x, y)[c] - (y ? bitmap.pixel(x, y - 1)[c] : 0)));
     }
     std::vector<std::uint8_t> compressed(compressBound(filtered.size()));
     uLongf size = compressed.size();
@@ -83,10 +84,12 @@ TEST(PNGFileWriting, EveryPixelReadsBackThroughLibpng)
     };
     auto flat = [](unsigned, unsigned, std::uint8_t* p) { p[0] = 10, p[1] = 200, p[2] = 30, p[3] = 77; };
     auto gradients = [](unsigned x, unsigned y, std::uint8_t* p) {
-        p[0] = static_cast<std::uint8_t>(x), p[1] = static_cast<std::uint8_t>(y), p[2] = static_cast<std::uint8_t>(x + y),
-        p[3] = static_cast<std::uint8_t>(255 - y);
+        p[0] = static_cast<std::uint8_t>(x), p[1] = static_cast<std::uint8_t>(y),
+        p[2] = static_cast<std::uint8_t>(x + y), p[3] = static_cast<std::uint8_t>(255 - y);
     };
-    auto vertical = [](unsigned, unsigned y, std::uint8_t* p) { p[0] = p[1] = p[2] = p[3] = static_cast<std::uint8_t>(y * 3); };
+    auto vertical = [](unsigned, unsigned y, std::uint8_t* p) {
+        p[0] = p[1] = p[2] = p[3] = static_cast<std::uint8_t>(y * 3);
+    };
     auto random = [](unsigned x, unsigned y, std::uint8_t* p) {
         for (unsigned c = 0; c < 4; ++c)
             p[c] = noise(x, y, c);
