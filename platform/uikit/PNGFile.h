@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-// PNG in and out, through libpng. Any PNG colour type and depth reads as 8-bit RGBA; a picture
-// without transparency is written as RGB.
+// PNG in through libpng, out through our own deflate (made for screens: fast, not small). Any PNG
+// colour type and depth reads as 8-bit RGBA; a picture without transparency is written as RGB.
 class PNGFile {
 public:
     // Larger pictures are refused rather than allocated.
