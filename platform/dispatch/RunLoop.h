@@ -68,6 +68,7 @@ private:
     bool popDueEntry(CFAbsoluteTime limit, Entry& out, std::vector<Entry>& dropped);
     void workerLoop();
     void waitForBackground();
+    void keepWorkerBesideCaller();
 
     std::atomic<CFAbsoluteTime> m_now { 0 };
     std::uint64_t m_sequence { 0 };
@@ -80,6 +81,7 @@ private:
     size_t m_backgroundRunning { 0 };
     bool m_stopping { false };
     std::thread m_worker;
+    std::atomic<int> m_workerProcessor { -1 };
 };
 
 } // namespace dispatch
