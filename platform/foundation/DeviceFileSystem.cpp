@@ -7,7 +7,6 @@
 #include <climits>
 #include <fcntl.h>
 #include <mutex>
-#include <ranges>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -114,8 +113,8 @@ std::optional<fs::path> followLinks(const Disk& disk, const fs::path& relative)
             if (fromLink)
                 return std::nullopt;
             fs::path path = next;
-            for (auto& rest : std::views::reverse(pending))
-                path /= rest;
+            for (auto rest = pending.rbegin(); rest != pending.rend(); ++rest)
+                path /= *rest;
             return path;
         }
         if (!S_ISLNK(status.st_mode)) {
