@@ -6,10 +6,7 @@
 // the same request when the device also renders and encodes the whole screen (the picture floor).
 // Wall time is the Time column; process_cpu_ms is every thread's processor time per tap, server and
 // device included.
-#include "DeviceProfile.h"
-#include "DeviceRoot.h"
-#include "OutputFolder.h"
-#include "Simulator.h"
+#include "support/DemoPhone.h"
 #include "serve/DeviceLoop.h"
 #include "serve/LiveServer.h"
 
@@ -42,11 +39,8 @@ public:
         std::promise<int> port;
         auto bound = port.get_future();
         m_thread = std::thread([this, &port] {
-            DeviceRoot root(std::nullopt, false);
-            OutputFolder output(std::filesystem::temp_directory_path());
-            Simulator simulator(DeviceProfile::demo());
-            simulator.advance(6);
-            DeviceLoop loop(simulator, output);
+            DemoPhone phone;
+            DeviceLoop loop(phone.simulator(), phone.output());
             loop.device().setSpeed(0);
             loop.publish();
             LiveServer server(loop);

@@ -6,9 +6,7 @@
 // rows from gathered data, and of one full-screen render of the same screen.
 //
 // The table asks only for the headers and rows on screen; the others are counted and measured.
-#include "DeviceProfile.h"
-#include "DeviceRoot.h"
-#include "Simulator.h"
+#include "support/DemoPhone.h"
 
 #include "LMKalendoMissiva/LMTableViewController.h"
 #include "_LMContainerView/LMView.h"
@@ -65,11 +63,10 @@ void fillDevice(CFAbsoluteTime now)
 class LoadedPhone {
 public:
     LoadedPhone()
-        : m_root(std::nullopt, false)
-        , m_simulator(DeviceProfile::demo())
+        : m_phone("")
     {
         fillDevice(dispatch::RunLoop::main().now());
-        m_simulator.advance(6);
+        m_phone.advance(6);
         reload();
     }
     LMTableViewController& table() { return *LMView::sharedInstance()->tableViewController(); }
@@ -78,11 +75,10 @@ public:
         table().reloadTableViewData();
         dispatch::RunLoop::main().runUntilIdle();
     }
-    Simulator& simulator() { return m_simulator; }
+    Simulator& simulator() { return m_phone.simulator(); }
 
 private:
-    DeviceRoot m_root;
-    Simulator m_simulator;
+    DemoPhone m_phone;
 };
 
 void TableUnderLoad(benchmark::State& state)

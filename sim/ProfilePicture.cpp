@@ -6,13 +6,11 @@
 #include "uikit/PNGFile.h"
 #include "uikit/UIImage.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
 
 ProfilePicture ProfilePicture::read(const ProfileReader& reader, const std::string& profileFolder)
 {
@@ -57,17 +55,15 @@ std::shared_ptr<UIImage> ProfilePicture::image(CGSize size, CGFloat scale) const
     // A screen-sized wallpaper is four megabytes at scale 2: drawn when first shown, not at boot.
     auto draw = [top = m_top, bottom = m_bottom, width, height] {
         Bitmap bitmap(width, height);
-        // Every pixel of a row is the same: work out its first, then fill the row with it.
-        std::vector<std::uint32_t> row(bitmap.width);
+        // Every pixel of a row is the same: work out its first, then copy it along the row.
         for (unsigned y = 0; y < bitmap.height && bitmap.width; ++y) {
             double t = bitmap.height > 1 ? double(y) / (bitmap.height - 1) : 0;
-            std::uint8_t first[4] = { 0, 0, 0, 255 };
+            auto* first = bitmap.pixel(0, y);
             for (int c = 0; c < 3; ++c)
                 first[c] = static_cast<std::uint8_t>(std::lround(top[c] + (bottom[c] - top[c]) * t));
-            std::uint32_t pixel;
-            std::memcpy(&pixel, first, 4);
-            std::fill(row.begin(), row.end(), pixel);
-            std::memcpy(bitmap.pixel(0, y), row.data(), row.size() * 4);
+            first[3] = 255;
+            for (unsigned x = 1; x < bitmap.width; ++x)
+                std::memcpy(bitmap.pixel(x, y), first, 4);
         }
         return bitmap;
     };

@@ -7,7 +7,7 @@
 #include <string>
 
 // The demo device as lumora-sim boots it, on a fresh temporary disk, after the script given has
-// run (script commands, a line each). Its process ends with it.
+// run (script commands, a line each; none leaves it just booted). Its process ends with it.
 class DemoPhone {
 public:
     explicit DemoPhone(const std::string& script = "advance 6s\n");
@@ -19,6 +19,7 @@ public:
     void run(const std::string& script);
     void advance(double seconds) { m_simulator.advance(seconds); }
     Simulator& simulator() { return m_simulator; }
+    OutputFolder& output() { return m_output; }
 
 private:
     DeviceRoot m_root;

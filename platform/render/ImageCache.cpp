@@ -12,26 +12,11 @@ namespace render {
 
 namespace {
 
-// Two pixels at a time: a wallpaper is a million of them.
-bool isOpaque(const Bitmap& bitmap)
-{
-    const uint8_t* p = bitmap.rgba.data();
-    size_t pairs = bitmap.rgba.size() / 8;
-    uint64_t all = ~uint64_t(0);
-    for (size_t i = 0; i < pairs; ++i, p += 8) {
-        uint64_t two;
-        std::memcpy(&two, p, 8);
-        all &= two;
-    }
-    bool opaque = (all & 0xff000000ff000000u) == 0xff000000ff000000u;
-    return opaque && (bitmap.rgba.size() % 8 == 0 || bitmap.rgba.back() == 255);
-}
-
 // An opaque image is made a surface without alpha, so that painting it is a copy rather than a
 // blend per pixel: the same pixels, a full-screen wallpaper at a fraction of the cost.
 cairo_surface_t* convert(const Bitmap& bitmap)
 {
-    bool opaque = isOpaque(bitmap);
+    bool opaque = bitmap.isOpaque();
     cairo_surface_t* surface = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
         static_cast<int>(bitmap.width), static_cast<int>(bitmap.height));
     unsigned char* data = cairo_image_surface_get_data(surface);

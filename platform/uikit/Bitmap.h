@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 // Pixels as 8-bit red, green, blue and alpha, not premultiplied, row after row from the top.
@@ -21,5 +22,19 @@ struct Bitmap {
     const std::uint8_t* pixel(unsigned x, unsigned y) const
     {
         return &rgba[(std::size_t(y) * width + x) * 4];
+    }
+
+    // Whether every alpha is 255, two pixels at a time: a wallpaper is a million of them.
+    bool isOpaque() const
+    {
+        const std::uint8_t* p = rgba.data();
+        std::uint64_t all = ~std::uint64_t(0);
+        for (std::size_t pair = 0; pair < rgba.size() / 8; ++pair, p += 8) {
+            std::uint64_t two;
+            std::memcpy(&two, p, 8);
+            all &= two;
+        }
+        bool pairsOpaque = (all & 0xff000000ff000000u) == 0xff000000ff000000u;
+        return pairsOpaque && (rgba.size() % 8 == 0 || rgba.back() == 255);
     }
 };

@@ -80,10 +80,7 @@ std::vector<std::uint8_t> PNGFile::encode(const Bitmap& bitmap)
 {
     if (bitmap.rgba.size() != size_t(bitmap.width) * bitmap.height * 4)
         throw std::invalid_argument("bitmap pixels do not match its size");
-    bool opaque = true;
-    for (size_t alpha = 3; alpha < bitmap.rgba.size() && opaque; alpha += 4)
-        opaque = bitmap.rgba[alpha] == 255;
-    if (!opaque)
+    if (!bitmap.isOpaque())
         return encode(bitmap.width, bitmap.height, true,
             [&](unsigned y) { return bitmap.rgba.data() + size_t(y) * bitmap.width * 4; });
     std::vector<std::uint8_t> row(size_t(bitmap.width) * 3);
