@@ -4,7 +4,7 @@
 #include "contracts/OBColorFactory.h"
 #include "contracts/OBPreferenceManager.h"
 #include "contracts/PreferenceFilePath.h"
-#include "dispatch/Once.h"
+#include "dispatch/SharedInstance.h"
 #include "foundation/NSString.h"
 #include "foundation/ScalarValue.h"
 #include "objc/ClassRef.h"
@@ -35,16 +35,14 @@ LMSettings::LMSettings()
     reload();
 }
 
+std::shared_ptr<LMSettings> LMSettings::create()
+{
+    return std::make_shared<LMSettings>();
+}
+
 std::shared_ptr<LMSettings> LMSettings::sharedInstance()
 {
-    static dispatch_once_t onceToken;
-    static std::shared_ptr<LMSettings> s_shared;
-    dispatch_once(&onceToken, [] {
-        s_shared = std::make_shared<LMSettings>();
-        objc::Runtime::atProcessEnd(objc::ProcessEndStage::SharedInstances,
-            [] { [[maybe_unused]] auto ended = std::move(s_shared); });
-    });
-    return s_shared;
+    return dispatch::sharedInstance<LMSettings>();
 }
 
 void LMSettings::reload()

@@ -31,6 +31,7 @@ class LMSettings : public NSObject {
 public:
     LMSettings();
 
+    static std::shared_ptr<LMSettings> create();
     static std::shared_ptr<LMSettings> sharedInstance();
 
     void reload();

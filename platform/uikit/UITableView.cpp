@@ -149,18 +149,22 @@ UITableView::Section UITableView::measureSection(
     return section;
 }
 
+void UITableView::Section::removeViews() const
+{
+    if (header)
+        header->removeFromSuperview();
+    for (auto& cell : cells) {
+        if (cell)
+            cell->removeFromSuperview();
+    }
+    if (footer)
+        footer->removeFromSuperview();
+}
+
 void UITableView::removeLoadedViews()
 {
-    for (auto& section : m_sections) {
-        if (section.header)
-            section.header->removeFromSuperview();
-        for (auto& cell : section.cells) {
-            if (cell)
-                cell->removeFromSuperview();
-        }
-        if (section.footer)
-            section.footer->removeFromSuperview();
-    }
+    for (auto& section : m_sections)
+        section.removeViews();
     m_sections.clear();
 }
 
@@ -191,14 +195,7 @@ void UITableView::reloadSections(const std::vector<NSInteger>& indexes)
         if (index < 0 || index >= numberOfSections())
             continue;
         auto& section = m_sections[static_cast<size_t>(index)];
-        for (UIView* view : { section.header.get(), section.footer.get() }) {
-            if (view)
-                view->removeFromSuperview();
-        }
-        for (auto& cell : section.cells) {
-            if (cell)
-                cell->removeFromSuperview();
-        }
+        section.removeViews();
         section = measureSection(*dataSource, delegate.get(), index);
     }
     placeSections();

@@ -106,6 +106,8 @@ private:
         std::shared_ptr<UIView> footer;
         std::vector<std::shared_ptr<UITableViewCell>> cells;
         CGFloat height() const { return headerHeight + rowsHeight + footerHeight; }
+        // Takes its shown views out of the table.
+        void removeViews() const;
     };
     const Section* section(NSInteger) const;
     Section measureSection(UITableViewDataSource&, UITableViewDelegate*, NSInteger index);
