@@ -154,7 +154,12 @@ cairo_pattern_t* ImageCache::resampledUnderShapedClip(
     // The samples keep the device's own coordinates, so that the filter sees the very transform
     // the direct paint would: moved to another origin, its rounding would move some samples.
     // Only the rows and columns the clip reaches are written, then kept on their own.
-    cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, right, bottom);
+    // Only the clip's rectangle of it is ever written or read: left unclear, a surface the size
+    // of the screen costs nothing where it is not touched.
+    int wholeStride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, right);
+    std::unique_ptr<unsigned char[]> wholePixels(new unsigned char[size_t(wholeStride) * bottom]);
+    cairo_surface_t* whole = cairo_image_surface_create_for_data(
+        wholePixels.get(), CAIRO_FORMAT_ARGB32, right, bottom, wholeStride);
     cairo_t* sampling = cairo_create(whole);
     cairo_rectangle(sampling, left, top, right - left, bottom - top);
     cairo_clip(sampling);
