@@ -6,8 +6,9 @@
 // default setting, with the sizes of both files.
 //
 // Then the simulator's `snapshot` of the demo device's lock screen, kept lit, as the command runs
-// it: the first after boot (in a fresh process each time), and one after a minute has passed, each split
-// into drawing and writing the PNG file.
+// it: the first after boot (a freshly booted device each time, all in this one program, so fonts
+// already loaded stay loaded), and one after a minute has passed, each split into drawing and
+// writing the PNG file.
 #include "support/DemoPhone.h"
 
 #include "render/ViewRenderer.h"

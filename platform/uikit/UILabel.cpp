@@ -168,19 +168,23 @@ std::shared_ptr<NSAttributedString> UILabel::displayedText() const
 
 bool UILabel::fitsOneLine(const TextLayout& unwrapped) const
 {
-    return unwrapped.lines.empty() || unwrapped.lines.front().width <= bounds().size.width + widthTolerance;
+    return unwrapped.lines.empty() || unwrapped.lines.front().width <= widestLine();
+}
+
+CGFloat UILabel::widestLine() const
+{
+    return bounds().size.width + widthTolerance;
 }
 
 bool UILabel::fits(const NSAttributedString& text, CGFloat scale, size_t paragraphs) const
 {
     auto& metrics = TextMetrics::current();
-    CGFloat width = bounds().size.width + widthTolerance;
     if (m_numberOfLines == 1)
         return fitsOneLine(metrics.layout(text, scale, 0));
     auto layout = metrics.layout(text, scale, bounds().size.width);
     size_t count = visibleLineCount(layout);
     for (size_t i = 0; i < count; ++i) {
-        if (layout.lines[i].width > width)
+        if (layout.lines[i].width > widestLine())
             return false;
     }
     return m_numberOfLines == 0 || count <= std::max<size_t>(m_numberOfLines, paragraphs);
@@ -209,10 +213,9 @@ CGFloat UILabel::computeFontScale() const
         return low;
     }
     CGFloat high = 1;
-    CGFloat width = bounds().size.width + widthTolerance;
     for (int step = 0; step < searchSteps; ++step) {
         CGFloat middle = (low + high) / 2;
-        auto certain = estimate ? estimate->fits(middle, width) : std::nullopt;
+        auto certain = estimate ? estimate->fits(middle, widestLine()) : std::nullopt;
         bool fitting = certain ? *certain : fits(*text, middle, paragraphs);
         (fitting ? low : high) = middle;
     }

@@ -82,6 +82,8 @@ private:
     void textChanged();
     bool fits(const NSAttributedString& text, CGFloat scale, size_t paragraphs) const;
     bool fitsOneLine(const TextLayout& unwrapped) const;
+    // How wide a line may be and still fit, allowing for rounding.
+    CGFloat widestLine() const;
     CGFloat computeFontScale() const;
 
     std::shared_ptr<NSAttributedString> m_attributedText;
